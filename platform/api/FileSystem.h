@@ -1,0 +1,24 @@
+// File-system questions the interpreter asks. Paths are script bytes in which
+// "\" and "/" both separate parts; implementations map them for the OS.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillan::os {
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual bool exists(std::string_view path) = 0;
+  // The absolute form of path (relative names against the current directory).
+  virtual std::string fullPath(std::string_view path) = 0;
+  // The per-user configuration directory of Quillan, used where a Windows
+  // program would fall back to a drive's root.
+  virtual std::string userConfigDir() = 0;
+  // Reads the whole file into contents. Returns 0, or the system's error
+  // number when the file cannot be opened or read.
+  virtual int readFile(std::string_view path, std::string& contents) = 0;
+};
+
+}  // namespace quillan::os

@@ -1,0 +1,17 @@
+// The bundle of services handed to the interpreter. Each pointer is set by
+// the program's entry (real services) or by a test (fakes).
+#pragma once
+
+#include "platform/api/FileSystem.h"
+#include "platform/api/Registry.h"
+#include "platform/api/UserInterface.h"
+
+namespace quillan::os {
+
+struct Platform {
+  UserInterface* ui = nullptr;
+  FileSystem* fs = nullptr;
+  reg::Registry* registry = nullptr;
+};
+
+}  // namespace quillan::os

@@ -1,0 +1,34 @@
+// A file system held in a map, for tests of the interpreter. Paths are
+// compared as given; the current directory is "/work".
+#pragma once
+
+#include <cerrno>
+#include <map>
+#include <string>
+
+#include "platform/api/FileSystem.h"
+
+namespace quillan::fake {
+
+class FakeFileSystem : public os::FileSystem {
+ public:
+  std::map<std::string, std::string, std::less<>> files;
+  std::string configDir = "/home/user/.config/quillan";
+  int failReadsWith = 0;  // a non-zero errno makes every read fail
+
+  bool exists(std::string_view path) override { return files.find(path) != files.end(); }
+  std::string fullPath(std::string_view path) override {
+    if (!path.empty() && path.front() == '/') return std::string(path);
+    return "/work/" + std::string(path);
+  }
+  std::string userConfigDir() override { return configDir; }
+  int readFile(std::string_view path, std::string& contents) override {
+    if (failReadsWith != 0) return failReadsWith;
+    const auto it = files.find(path);
+    if (it == files.end()) return ENOENT;
+    contents = it->second;
+    return 0;
+  }
+};
+
+}  // namespace quillan::fake

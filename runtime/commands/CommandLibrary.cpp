@@ -1,0 +1,16 @@
+#include "runtime/commands/CommandLibrary.h"
+
+#include "runtime/core/SimpleCommands.h"
+
+namespace quillan::commands {
+
+const core::CommandSet& standardCommands() {
+  static const core::CommandSet set = [] {
+    core::CommandSet s;
+    core::addSimpleCommands(s);
+    return s;
+  }();
+  return set;
+}
+
+}  // namespace quillan::commands

@@ -1,0 +1,39 @@
+// Reading arguments out of the working line. Both readers share one scan:
+// double quotes hide everything up to the next quote, "%" and "@" are
+// replaced in place by their values, and the scan goes on behind what was
+// inserted, so a value is never scanned again (its commas, quotes, "%" and
+// "@" are plain text).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "runtime/core/Runtime.h"
+
+namespace quillan::core {
+
+// Command arguments: the next comma-separated field from the read position.
+std::string nextField(Runtime& rt);
+// As nextField; an empty field sets run-time error 2.
+std::string requiredField(Runtime& rt);
+// As nextField; an empty field gives fallback.
+std::string fieldOr(Runtime& rt, std::string_view fallback);
+
+// Function arguments: the next argument of the call whose "(" or previous
+// terminator the read position stands on. The position is left on the
+// terminator ("," or ")"), which the next read steps over.
+std::string nextArgument(Runtime& rt);
+// As nextArgument; an empty argument sets run-time error 11.
+std::string requiredArgument(Runtime& rt);
+std::string argumentOr(Runtime& rt, std::string_view fallback);
+
+// Replaces the "%" reference at 1-based position `at` by its value and
+// leaves the read position on the value's last character. A "%" that is not
+// followed by 0-9 or a letter stays as it is.
+void expandVariable(Runtime& rt, int at);
+
+// The value of a variable reference letter ('0'-'9', 'A'-'Z', any case), or
+// null for any other character.
+const std::string* variableFor(const Runtime& rt, char letter);
+
+}  // namespace quillan::core

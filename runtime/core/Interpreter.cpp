@@ -1,0 +1,134 @@
+#include "runtime/core/Interpreter.h"
+
+#include <cstdio>
+
+#include "runtime/core/Commands.h"
+#include "runtime/core/FieldReader.h"
+#include "runtime/core/Keywords.h"
+#include "runtime/core/Variables.h"
+
+namespace quillan::core {
+
+void Runtime::notAvailable(std::string_view what) {
+  if (error != 0) return;
+  error = kNotAvailable;
+  errorText = std::string(what) + " is not available in this version of the runtime";
+}
+
+namespace {
+
+// Assignment: "%X", blanks and at least one "=", then one field.
+void assign(Runtime& rt, const std::string& word) {
+  bool equals = false;
+  while (rt.pos <= rt.length() && (rt.at(rt.pos) == ' ' || rt.at(rt.pos) == '=')) {
+    equals = equals || rt.at(rt.pos) == '=';
+    ++rt.pos;
+  }
+  if (!equals) {
+    rt.fail(kNoEquals);
+    return;
+  }
+  const std::string value = nextField(rt);
+  setVariable(rt, word, value);
+}
+
+}  // namespace
+
+void executeLine(Runtime& rt) {
+  const int n = rt.length();
+  int p = 1;
+  while (rt.at(p) == ' ' && p < n) ++p;
+  if (p == n) return;  // one character or blanks only: nothing to do
+
+  int end = p;
+  while (end <= n && rt.at(end) != ' ') ++end;
+  std::string word = rt.work.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(end - p));
+  upperAsciiInPlace(word);
+  rt.pos = end;  // on the blank after the word, or past the end
+
+  if (word.front() == '\r') return;
+  if (word.front() == '%') {
+    assign(rt, word);
+    return;
+  }
+  const Command command = findCommand(word);
+  if (command == Command::Count) {
+    rt.fail(kUnknownCommand);
+    return;
+  }
+  const CommandHandler handler = rt.commands != nullptr ? (*rt.commands)[command] : nullptr;
+  if (handler == nullptr) {
+    rt.notAvailable("The command " + std::string(kCommandNames[static_cast<std::size_t>(command)]));
+    return;
+  }
+  handler(rt);
+}
+
+void runLines(Runtime& rt) {
+  rt.error = 0;
+  rt.stop = false;
+  if (rt.store.empty()) return;
+  const auto count = static_cast<std::int32_t>(rt.store.size());
+  for (;;) {
+    if (rt.os.ui != nullptr) rt.os.ui->processMessagesIfDue();
+    if (rt.stop || rt.terminated) break;  // a message handler ended the script
+    rt.work.assign(rt.store[static_cast<std::size_t>(rt.line)]);
+    if (!rt.work.empty() && rt.work.front() != ':') executeLine(rt);
+    ++rt.line;
+    if (rt.stop) break;
+    if (rt.line >= count || rt.line < 0 || rt.error >= 1) {
+      rt.stop = true;
+      break;
+    }
+  }
+}
+
+std::string runTimeErrorText(int code, int lineNumber) {
+  char text[64];
+  std::snprintf(text, sizeof text, "Run time error %3d\rat line %3d", code, lineNumber);
+  return text;
+}
+
+std::string unexpectedErrorText(int lineIndex) {
+  char text[48];
+  std::snprintf(text, sizeof text, "Unexpected error\rat line %3d", lineIndex);
+  return text;
+}
+
+void showErrorBox(Runtime& rt, const std::string& text) {
+  if (rt.os.ui == nullptr) return;
+  rt.os.ui->messageBox(rt.os.ui->applicationTitle(), text, os::BoxIcon::Exclamation, os::BoxButtons::Ok);
+}
+
+void startScript(Runtime& rt) {
+  runLines(rt);
+  if (rt.terminated) return;  // ended by an unexpected error while messages ran
+  if (rt.dialog->exists()) rt.dialog->restoreCursor();
+  if (rt.error == kNotAvailable) {
+    char where[32];
+    std::snprintf(where, sizeof where, "\rat line %3d", rt.line);
+    showErrorBox(rt, rt.errorText + where);
+  } else if (rt.error >= 1) {
+    showErrorBox(rt, runTimeErrorText(rt.error, rt.line));
+  }
+  terminate(rt);
+}
+
+void reportUnexpected(Runtime& rt) {
+  if (rt.terminated) return;
+  rt.stop = true;
+  rt.unexpectedError = true;
+  showErrorBox(rt, unexpectedErrorText(rt.line));
+  terminate(rt);
+}
+
+void terminate(Runtime& rt) {
+  if (rt.terminated) return;
+  if (rt.dialog->exists()) rt.dialog->close();
+  rt.store.clear();
+  rt.store.shrink_to_fit();
+  rt.stop = true;
+  rt.terminated = true;
+}
+
+}  // namespace quillan::core

@@ -1,0 +1,114 @@
+// The interpreter's state: the script store, the variable table, the flags
+// and counters every command works on, and the working line that the field
+// reader reads and expands in place. One Runtime lives for one script run.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/api/Platform.h"
+#include "runtime/core/DialogHost.h"
+
+namespace quillan::core {
+
+struct Runtime;
+struct CommandSet;
+using CommandHandler = void (*)(Runtime&);
+
+// Run-time error codes a command can set; the report shows the number only.
+enum ErrorCode : std::int32_t {
+  kNoError = 0,
+  kUnknownCommand = 1,
+  kMissingArgument = 2,
+  kStyleTwice = 3,
+  kBadList = 4,
+  kNoSuchVariable = 5,
+  kNoEquals = 6,
+  kUnknownFunction = 7,
+  kNoParenthesis = 8,
+  kNoEnd = 9,
+  kTooDeep = 10,
+  kMissingFunctionArgument = 11,
+  kNoLabel = 12,
+  kBadValue = 13,
+  kUnknownWord = 14,
+  kUntilWithoutRepeat = 15,
+  kBadStyle = 16,
+  kDialogExists = 17,
+  kNoCurrentItem = 19,
+  kIconNotLoaded = 20,
+  kElementNotCreated = 21,
+  kNoDialog = 22,
+  kBadElementName = 23,
+  // Not a code of the language: a command or function whose part of the
+  // runtime is not built yet. Reported with its own text, never as a number.
+  kNotAvailable = 1000,
+};
+
+inline constexpr int kMaxNesting = 7;  // REPEAT and GOSUB levels
+
+struct Runtime {
+  explicit Runtime(os::Platform platform) : os(platform) {}
+
+  os::Platform os;
+  DialogHost* dialog = &NoDialog::instance();
+  const CommandSet* commands = nullptr;  // handlers, filled by the program's assembly
+  // Evaluates the "@" call at 1-based position `at` of the working line,
+  // replacing it by its result; installed by the function library.
+  void (*callFunction)(Runtime&, int at) = nullptr;
+
+  // Script store and variables.
+  std::vector<std::string> store;
+  std::array<std::string, 35> vars;  // 0..8 are %1..%9, 9..34 are %A..%Z
+  std::string scriptPath;            // %0: command-line argument 1
+  std::vector<std::string> arguments;  // the script's parameters as passed
+
+  // Interpreter state.
+  std::int32_t line = 0;   // 0-based index of the line being executed
+  std::int32_t error = 0;  // 0 or an ErrorCode; anything >= 1 ends the script
+  std::string errorText;   // the report for kNotAvailable
+  bool stop = false;
+  bool success = true;
+  bool terminated = false;
+  bool unexpectedError = false;  // the script was ended by an escaped failure
+
+  // Working line and read position (1-based, as the readers count).
+  std::string work;
+  int pos = 0;
+  int functionDepth = 0;  // nesting of "@" calls being evaluated
+
+  // Control flow.
+  int repeatDepth = 0;
+  int subDepth = 0;
+  std::array<std::int32_t, kMaxNesting + 1> repeatStack{};
+  std::array<std::int32_t, kMaxNesting + 1> subStack{};
+
+  // Run-time settings reset by the preparation step.
+  std::string eventText;
+  std::string titleText;
+  bool shortFileNames = false;
+  std::int32_t regBuf = 256;
+  std::int32_t sleepTime = 50;
+  std::int32_t skDelay = 10;
+  char fieldSep = '|';
+  std::string iniFile;
+  bool usingDefaultIni = true;
+  std::string sectionPrefix;
+  std::string defaultDir;  // read from the settings on first use
+
+  int length() const { return static_cast<int>(work.size()); }
+  // The character at 1-based position p, or NUL past either end.
+  char at(int p) const { return (p >= 1 && p <= length()) ? work[static_cast<std::size_t>(p - 1)] : '\0'; }
+
+  // Sets a run-time error unless one is already set: the first error of a
+  // line is the one reported.
+  void fail(std::int32_t code) {
+    if (error == 0) error = code;
+  }
+  void notAvailable(std::string_view what);
+};
+
+}  // namespace quillan::core

@@ -1,0 +1,15 @@
+#include "runtime/functions/FunctionLibrary.h"
+
+namespace quillan::functions {
+
+const FunctionSet& standardFunctions() {
+  static const FunctionSet set = [] {
+    FunctionSet s;
+    addStringFunctions(s);
+    addSystemFunctions(s);
+    return s;
+  }();
+  return set;
+}
+
+}  // namespace quillan::functions

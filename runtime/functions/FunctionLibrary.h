@@ -1,0 +1,15 @@
+// The assembled function library: every handler that exists, by family.
+#pragma once
+
+#include "runtime/functions/Functions.h"
+
+namespace quillan::functions {
+
+// The full set, built once.
+const FunctionSet& standardFunctions();
+
+// Each family fills in its own handlers.
+void addStringFunctions(FunctionSet& set);
+void addSystemFunctions(FunctionSet& set);
+
+}  // namespace quillan::functions
