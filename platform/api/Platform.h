@@ -2,7 +2,9 @@
 // the program's entry (real services) or by a test (fakes).
 #pragma once
 
+#include "platform/api/Clock.h"
 #include "platform/api/FileSystem.h"
+#include "platform/api/Locale.h"
 #include "platform/api/Registry.h"
 #include "platform/api/UserInterface.h"
 
@@ -12,6 +14,8 @@ struct Platform {
   UserInterface* ui = nullptr;
   FileSystem* fs = nullptr;
   reg::Registry* registry = nullptr;
+  const Locale* locale = nullptr;
+  Clock* clock = nullptr;
 };
 
 }  // namespace quillan::os

@@ -1,5 +1,6 @@
 #include "runtime/commands/CommandLibrary.h"
 
+#include "runtime/core/ControlFlow.h"
 #include "runtime/core/SimpleCommands.h"
 
 namespace quillan::commands {
@@ -8,6 +9,7 @@ const core::CommandSet& standardCommands() {
   static const core::CommandSet set = [] {
     core::CommandSet s;
     core::addSimpleCommands(s);
+    core::addControlFlowCommands(s);
     return s;
   }();
   return set;

@@ -67,6 +67,7 @@ void executeLine(Runtime& rt) {
 void runLines(Runtime& rt) {
   rt.error = 0;
   rt.stop = false;
+  rt.jumps.clear();  // a new store may sit where the last one was
   if (rt.store.empty()) return;
   const auto count = static_cast<std::int32_t>(rt.store.size());
   for (;;) {

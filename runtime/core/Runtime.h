@@ -11,6 +11,7 @@
 
 #include "platform/api/Platform.h"
 #include "runtime/core/DialogHost.h"
+#include "runtime/core/LabelIndex.h"
 
 namespace quillan::core {
 
@@ -85,6 +86,8 @@ struct Runtime {
   int subDepth = 0;
   std::array<std::int32_t, kMaxNesting + 1> repeatStack{};
   std::array<std::int32_t, kMaxNesting + 1> subStack{};
+  std::array<int, kMaxNesting + 1> subRepeatDepth{};  // repeat depth at each GOSUB, restored by EXIT
+  LabelIndex jumps;  // label and block targets of the store; cleared when a run starts
 
   // Run-time settings reset by the preparation step.
   std::string eventText;

@@ -6,6 +6,10 @@ const FunctionSet& standardFunctions() {
   static const FunctionSet set = [] {
     FunctionSet s;
     addStringFunctions(s);
+    addArithmeticFunctions(s);
+    addRealFunctions(s);
+    addDateTimeFunctions(s);
+    addKeyFunctions(s);
     addSystemFunctions(s);
     return s;
   }();

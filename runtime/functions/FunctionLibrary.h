@@ -10,6 +10,10 @@ const FunctionSet& standardFunctions();
 
 // Each family fills in its own handlers.
 void addStringFunctions(FunctionSet& set);
+void addArithmeticFunctions(FunctionSet& set);
+void addRealFunctions(FunctionSet& set);
+void addDateTimeFunctions(FunctionSet& set);
+void addKeyFunctions(FunctionSet& set);
 void addSystemFunctions(FunctionSet& set);
 
 }  // namespace quillan::functions

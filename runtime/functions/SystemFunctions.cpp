@@ -21,8 +21,18 @@ void sysinfo(Runtime& rt, std::string& result) {
   rt.notAvailable("SYSINFO(" + item + ")");
 }
 
+// The argument is read (and so expanded) before the flag is looked at: in
+// @ok(@sum(a,1)) the answer is about the inner call.
+void ok(Runtime& rt, std::string& result) {
+  core::nextArgument(rt);
+  if (rt.success) result = "1";
+}
+
 }  // namespace
 
-void addSystemFunctions(FunctionSet& set) { set[Function::SysInfo] = &sysinfo; }
+void addSystemFunctions(FunctionSet& set) {
+  set[Function::SysInfo] = &sysinfo;
+  set[Function::Ok] = &ok;
+}
 
 }  // namespace quillan::functions

@@ -1,0 +1,135 @@
+#include "platform/ini/AtomicReplace.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <ctime>
+
+#include "platform/ini/FileRead.h"
+
+#ifdef QUILLAN_INI_FAULT_POINTS
+#include "platform/ini/WriteFaults.h"
+#define QUILLAN_INI_FAULT(step) ::quillan::ini::faults::fire(::quillan::ini::faults::WriteStep::step)
+#else
+#define QUILLAN_INI_FAULT(step) 0
+#endif
+
+namespace quillan::ini {
+
+namespace {
+
+// The file the bytes really belong to: the target of a symbolic link, so
+// that renaming over it does not turn the link into a plain file.
+std::string resolveTarget(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  char resolved[PATH_MAX];
+  if (::realpath(path.c_str(), resolved) == nullptr) return path;
+  return resolved;
+}
+
+std::string directoryOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// Opens a new temporary file beside `target` with a name no one else uses.
+int createTemp(const std::string& target, std::string& tempPath, int& err) {
+  static std::atomic<unsigned> counter{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    tempPath = target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
+               std::to_string(now.tv_nsec);
+    if ((err = QUILLAN_INI_FAULT(CreateTemp)) != 0) return -1;
+    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) return fd;
+    err = errno;
+    if (err != EEXIST) return -1;
+  }
+  return -1;
+}
+
+int writeAll(int fd, std::string_view bytes) {
+  if (const int fault = QUILLAN_INI_FAULT(WriteTemp)) return fault;
+  while (!bytes.empty()) {
+    const ssize_t done = ::write(fd, bytes.data(), bytes.size());
+    if (done < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(done));
+  }
+  return 0;
+}
+
+// Keeps the rename itself across a power loss; a directory that cannot be
+// synced does not undo a replacement that has already happened.
+void syncDirectory(const std::string& directory) {
+  const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+ReplaceResult replaceFileAtomically(const std::string& path, std::string_view bytes) {
+  ReplaceResult result;
+  const std::string target = resolveTarget(path);
+
+  int err = 0;
+  std::string tempPath;
+  int fd = createTemp(target, tempPath, err);
+  if (fd < 0) {
+    result.error = describeError("Cannot write", path, err);
+    return result;
+  }
+
+  // From here on every failure removes the temporary file.
+  auto fail = [&](const char* what, int error) {
+    if (fd >= 0) ::close(fd);
+    ::unlink(tempPath.c_str());
+    result.error = describeError(what, path, error);
+    return result;
+  };
+
+  struct stat old {};
+  if (::stat(target.c_str(), &old) == 0) {
+    // Owner first: changing it may clear set-id bits that fchmod restores.
+    // Only a privileged process can give the file away, and failing to is
+    // no reason to refuse the write.
+    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+      [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
+    }
+    if (::fchmod(fd, old.st_mode & 07777) != 0) return fail("Cannot set the permissions for", errno);
+  }
+
+  if ((err = writeAll(fd, bytes)) != 0) return fail("Cannot write", err);
+  if ((err = QUILLAN_INI_FAULT(SyncTemp)) != 0 || (::fsync(fd) != 0 && (err = errno) != 0)) {
+    return fail("Cannot flush", err);
+  }
+  struct stat written {};
+  if (::fstat(fd, &written) != 0) return fail("Cannot examine", errno);
+  const int closed = ::close(fd);
+  fd = -1;
+  if (closed != 0) return fail("Cannot write", errno);
+
+  if ((err = QUILLAN_INI_FAULT(Rename)) != 0 || (::rename(tempPath.c_str(), target.c_str()) != 0 && (err = errno) != 0)) {
+    return fail("Cannot replace", err);
+  }
+  syncDirectory(directoryOf(target));
+
+  result.ok = true;
+  result.identity = FileIdentity::of(written);
+  return result;
+}
+
+}  // namespace quillan::ini

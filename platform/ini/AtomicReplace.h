@@ -1,0 +1,26 @@
+// Replaces a file's contents so that a crash at any moment leaves either the
+// old file or the new one: the bytes go to a temporary file in the same
+// directory (so the rename cannot cross file systems), are synced, and the
+// temporary file is renamed over the target.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/ini/FileIdentity.h"
+
+namespace quillan::ini {
+
+struct ReplaceResult {
+  bool ok = false;
+  FileIdentity identity;  // of the new file, valid when ok
+  std::string error;      // with the path and the system's reason, when not ok
+};
+
+// The new file keeps the old one's permission bits (and its owner, where we
+// are allowed to set it); a new file gets 0666 less the umask. A symbolic
+// link at `path` is written through, not replaced. On failure the temporary
+// file is removed and the old file is untouched.
+ReplaceResult replaceFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace quillan::ini

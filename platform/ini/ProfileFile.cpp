@@ -1,0 +1,164 @@
+#include "platform/ini/ProfileFile.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "platform/ini/AtomicReplace.h"
+#include "platform/ini/FileRead.h"
+#include "platform/ini/Utf16.h"
+
+namespace quillan::ini {
+
+ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
+
+bool ProfileFile::refresh() {
+  struct stat st {};
+  if (::stat(path_.c_str(), &st) != 0) {
+    const int err = errno;
+    if (err == ENOENT || err == ENOTDIR) {
+      if (cacheState_ != CacheState::Missing) {
+        document_ = IniDocument();
+        cacheState_ = CacheState::Missing;
+      }
+      return true;
+    }
+    cacheState_ = CacheState::Unknown;
+    document_ = IniDocument();
+    readError_ = describeError("Cannot examine", path_, err);
+    return false;
+  }
+  if (cacheState_ == CacheState::Loaded && FileIdentity::of(st) == identity_) return true;
+
+  FileRead read = readWholeFile(path_);
+  ++readCount_;
+  switch (read.outcome) {
+    case FileRead::Outcome::Missing:  // removed between the stat and the open
+      document_ = IniDocument();
+      cacheState_ = CacheState::Missing;
+      return true;
+    case FileRead::Outcome::Failed:
+      document_ = IniDocument();
+      cacheState_ = CacheState::Unknown;
+      readError_ = read.error;
+      return false;
+    case FileRead::Outcome::Read:
+      break;
+  }
+  document_ = IniDocument::parse(read.bytes);
+  identity_ = read.identity;
+  cacheState_ = read.identityStable ? CacheState::Loaded : CacheState::Unknown;
+  return true;
+}
+
+std::string ProfileFile::getString(std::string_view section, std::string_view key,
+                                   std::string_view defaultValue, std::size_t bufferSize) {
+  refresh();  // an unreadable file reads as an empty one
+  std::string result;
+  if (std::optional<std::string> found = document_.value(section, key)) {
+    result = std::move(*found);
+  } else {
+    while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
+    result = defaultValue;
+  }
+  if (bufferSize == 0) return {};
+  if (result.size() > bufferSize - 1) {
+    // Text read from a UTF-16 file is UTF-8 here: cut between characters,
+    // never inside one.
+    const std::size_t keep =
+        document_.isUtf16() ? utf16::characterBoundary(result, bufferSize - 1) : bufferSize - 1;
+    result.resize(keep);
+  }
+  return result;
+}
+
+std::vector<std::string> ProfileFile::keys(std::string_view section) {
+  refresh();
+  return document_.keys(section);
+}
+
+std::vector<std::string> ProfileFile::sections() {
+  refresh();
+  return document_.sections();
+}
+
+std::vector<std::string> ProfileFile::sectionLines(std::string_view section) {
+  refresh();
+  return document_.sectionLines(section);
+}
+
+std::string ProfileFile::keyList(std::string_view section, std::size_t bufferSize) {
+  refresh();
+  std::string list;
+  for (const std::string& name : document_.keys(section)) {
+    // An empty name would read as the end of the list and hide the rest.
+    if (name.empty()) continue;
+    list += name;
+    list += '\0';
+  }
+  list += '\0';
+  if (list.size() == 1) list += '\0';  // an empty list is two NULs as well
+
+  if (bufferSize == 0) return {};
+  if (bufferSize == 1) return std::string(1, '\0');
+  if (list.size() <= bufferSize) return list;
+  // Cut to leave room for the two closing NULs. A cut that falls just after
+  // a separator would leave an empty name in front of them: drop it.
+  list.resize(document_.isUtf16() ? utf16::characterBoundary(list, bufferSize - 2) : bufferSize - 2);
+  if (!list.empty() && list.back() == '\0') list.pop_back();
+  list.append(2, '\0');
+  return list;
+}
+
+bool ProfileFile::writeString(std::string_view section, std::string_view key,
+                              std::optional<std::string_view> value) {
+  const std::string_view trimmedSection = text::trimSpaces(section);
+  const std::string_view trimmedKey = text::trimSpaces(key);
+  if (!IniDocument::canStoreSectionName(trimmedSection)) {
+    lastError_ = "Cannot write '" + path_ + "': the section name '" + std::string(trimmedSection) +
+                 "' cannot be stored in an INI file";
+    return false;
+  }
+  if (value && !IniDocument::canStoreKeyName(trimmedKey)) {
+    lastError_ = "Cannot write '" + path_ + "': the key name '" + std::string(trimmedKey) +
+                 "' cannot be stored in an INI file";
+    return false;
+  }
+  return edit([&](IniDocument& doc) {
+    if (value) {
+      doc.set(section, key, *value);
+    } else {
+      doc.remove(section, key);
+    }
+  });
+}
+
+bool ProfileFile::eraseSection(std::string_view section) {
+  return edit([&](IniDocument& doc) { doc.eraseSection(section); });
+}
+
+bool ProfileFile::edit(const std::function<void(IniDocument&)>& change) {
+  lastError_.clear();
+  if (!refresh()) {
+    lastError_ = readError_;
+    return false;
+  }
+  IniDocument changed = document_;
+  change(changed);
+  const std::string bytes = changed.serialize();
+  const bool exists = cacheState_ != CacheState::Missing;
+  if (exists ? bytes == document_.serialize() : bytes.empty()) return true;
+
+  const ReplaceResult replaced = replaceFileAtomically(path_, bytes);
+  if (!replaced.ok) {
+    lastError_ = replaced.error;
+    return false;
+  }
+  // What we wrote is what the file now holds: no need to read it back.
+  document_ = std::move(changed);
+  identity_ = replaced.identity;
+  cacheState_ = CacheState::Loaded;
+  return true;
+}
+
+}  // namespace quillan::ini

@@ -1,0 +1,29 @@
+// The user's regional settings read from the C library's locale data:
+// LC_TIME gives the date and time formats and the day and month names,
+// LC_NUMERIC the decimal separator. Everything is read once, when the
+// object is made.
+#pragma once
+
+#include <string>
+
+#include "platform/api/Locale.h"
+
+namespace quillan::locale {
+
+class PosixLocale : public os::Locale {
+ public:
+  // An empty name follows the environment (LC_ALL, then LC_TIME or
+  // LC_NUMERIC, then LANG). A locale that is not installed, like the C and
+  // POSIX locales, leaves the ISO-like fallback of os::LocaleSettings.
+  explicit PosixLocale(const std::string& name = "");
+
+  const os::LocaleSettings& settings() const override { return settings_; }
+  // Whether the named locale was found for both categories.
+  bool loaded() const { return loaded_; }
+
+ private:
+  os::LocaleSettings settings_;
+  bool loaded_ = false;
+};
+
+}  // namespace quillan::locale

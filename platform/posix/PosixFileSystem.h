@@ -1,0 +1,16 @@
+// The file system of the machine the runtime runs on.
+#pragma once
+
+#include "platform/api/FileSystem.h"
+
+namespace quillan::posix {
+
+class PosixFileSystem final : public os::FileSystem {
+ public:
+  bool exists(std::string_view path) override;
+  std::string fullPath(std::string_view path) override;
+  std::string userConfigDir() override;
+  int readFile(std::string_view path, std::string& contents) override;
+};
+
+}  // namespace quillan::posix

@@ -1,0 +1,65 @@
+// Unattended mode: for runs with nobody at the screen (CI, cron, SSH) and
+// for our end-to-end tests. Nothing is shown; every box becomes one line on
+// standard output, flushed at once, of tab-separated fields:
+//
+//   box <TAB> icon <TAB> buttons <TAB> caption <TAB> text <TAB> answer
+//
+// icon is information, exclamation or question; buttons is OK, YESNO,
+// OKCANCEL or YESNOCANCEL; answer is the answer as taken. Within a field a
+// backslash is written "\\", a tab "\t", a carriage return "\r", a line feed
+// "\n". Answers come from the lines of an answer file: a line whose first
+// word is OK, YES, NO, CANCEL or TEXT is an answer, any other is a user
+// action. Each box takes the next answer; with none left, its default
+// button answers.
+#pragma once
+
+#include <cstdio>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/api/UserInterface.h"
+
+namespace quillan::unattended {
+
+// "\\", "\t", "\r", "\n" escaped for one field of a transcript line.
+std::string escapeField(std::string_view text);
+
+struct AnswerFile {
+  std::deque<std::string> answers;  // whole lines, first word upper-cased
+  std::deque<std::string> actions;  // lines as written
+};
+
+// Reads the answer file; blank lines and lines starting with "#" are
+// skipped. False with a message when the file cannot be read.
+bool readAnswerFile(const std::string& path, AnswerFile& file, std::string& error);
+AnswerFile parseAnswers(std::string_view text);
+
+class UnattendedSession {
+ public:
+  explicit UnattendedSession(AnswerFile answers, std::FILE* out = stdout, std::FILE* diagnostics = stderr);
+
+  os::BoxAnswer messageBox(std::string_view caption, std::string_view text, os::BoxIcon icon,
+                           os::BoxButtons buttons);
+  // Writes a line of fields, escaped and tab-separated, and flushes it.
+  void writeLine(const std::vector<std::string_view>& fields);
+
+  std::deque<std::string>& actions() { return file_.actions; }
+  std::deque<std::string>& answers() { return file_.answers; }
+
+ private:
+  AnswerFile file_;
+  std::FILE* out_;
+  std::FILE* diagnostics_;
+};
+
+// How unattended mode was asked for: "--unattended[=FILE]" before the
+// script path, or QUILLAN_UNATTENDED (its value FILE, or empty).
+struct UnattendedRequest {
+  bool on = false;
+  std::string answerFile;  // empty: no answers, every box takes its default
+};
+
+}  // namespace quillan::unattended

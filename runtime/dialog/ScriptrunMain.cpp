@@ -1,0 +1,122 @@
+// scriptrun: runs a compiled Quillan script file.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <memory>
+#include <optional>
+
+#include "platform/locale/PosixClock.h"
+#include "platform/locale/PosixLocale.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/registry/SqliteRegistry.h"
+#include "platform/unattended/UnattendedSession.h"
+#include "runtime/commands/CommandLibrary.h"
+#include "runtime/core/CommandLine.h"
+#include "runtime/core/Interpreter.h"
+#include "runtime/core/RunScript.h"
+#include "runtime/functions/FunctionLibrary.h"
+#include "runtime/dialog/QtUserInterface.h"
+#include "runtime/dialog/ScriptApplication.h"
+
+namespace {
+
+using namespace quillan;
+
+constexpr const char* kHelp =
+    "Usage: scriptrun [--unattended[=FILE]] [--] SCRIPT.exe [PARAMETERS...]\n"
+    "       scriptrun --help | --version\n"
+    "\n"
+    "Runs the compiled Quillan script SCRIPT.exe (made with quillanc); up to\n"
+    "nine PARAMETERS become %1 to %9. Without a compiled script file the\n"
+    "runtime shows its version.\n"
+    "\n"
+    "  --unattended[=FILE]  show no window: every message box is written to\n"
+    "                       standard output as a line, and answered from FILE\n"
+    "                       (or by its default button). QUILLAN_UNATTENDED=FILE\n"
+    "                       does the same for scripts started through their\n"
+    "                       launcher.\n"
+    "\n"
+    "Exit status: 0 after a normal end; the run-time error code (1-23) when an\n"
+    "error ended the script; 66 when the file cannot be run; 69 when the\n"
+    "script needs a command this build lacks; 70 after an unexpected error.\n";
+
+std::optional<std::string> environment(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
+}
+
+// Without a display, unattended runs (cron, SSH, CI) still need Qt's
+// widgets for dialogs: draw them off screen.
+void chooseHeadlessPlatform() {
+  if (std::getenv("QT_QPA_PLATFORM") != nullptr) return;
+  const char* x = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  if ((x == nullptr || *x == '\0') && (wayland == nullptr || *wayland == '\0'))
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+int exitStatusOf(const core::Runtime& rt, bool ran) {
+  if (!ran) return core::kExitCannotRun;
+  if (rt.unexpectedError) return core::kExitUnexpected;
+  if (rt.error == core::kNotAvailable) return core::kExitNotAvailable;
+  return rt.error;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const core::CommandLine line = core::parseCommandLine(args, environment("QUILLAN_UNATTENDED"));
+  switch (line.action) {
+    case core::CommandLine::Action::Help: std::fputs(kHelp, stdout); return 0;
+    case core::CommandLine::Action::Version: std::puts("scriptrun (Quillan) 2.05"); return 0;
+    case core::CommandLine::Action::Usage:
+      std::fprintf(stderr, "scriptrun: %s (see scriptrun --help)\n", line.usageError.c_str());
+      return core::kExitUsage;
+    case core::CommandLine::Action::Run: break;
+  }
+
+  std::unique_ptr<unattended::UnattendedSession> session;
+  if (line.unattended) {
+    unattended::AnswerFile answers;
+    std::string error;
+    if (!line.answerFile.empty() && !unattended::readAnswerFile(line.answerFile, answers, error)) {
+      std::fprintf(stderr, "scriptrun: %s\n", error.c_str());
+      return core::kExitUsage;
+    }
+    session = std::make_unique<unattended::UnattendedSession>(std::move(answers));
+    chooseHeadlessPlatform();
+  }
+
+  int qtArgc = 1;
+  dialog::ScriptApplication app(qtArgc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("Quillan"));
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  dialog::QtUserInterface ui(session.get());
+  posix::PosixFileSystem fs;
+  reg::SqliteRegistry registry(reg::SqliteRegistry::defaultPath());
+  locale::PosixLocale regional;
+  locale::PosixClock clock;
+  core::Runtime rt(os::Platform{&ui, &fs, &registry, &regional, &clock});
+  rt.commands = &commands::standardCommands();
+  functions::installFunctions(rt, functions::standardFunctions());
+  app.onException = [&rt](const char* what) {
+    std::fprintf(stderr, "scriptrun: unexpected error: %s\n", what);
+    core::reportUnexpected(rt);
+  };
+
+  bool ran = false;
+  try {
+    ran = core::runScript(rt, line.scriptArg, line.parameters);
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "scriptrun: unexpected error: %s\n", failure.what());
+    core::reportUnexpected(rt);
+  }
+  // The script has run and been terminated; let the window system finish
+  // whatever the last lines queued (closing the dialog) before leaving.
+  QApplication::processEvents();
+  return exitStatusOf(rt, ran);
+}

@@ -1,0 +1,8 @@
+#!/bin/sh
+# Configures and builds Quillan into BUILD_DIR (default: build).
+# Extra arguments go to cmake's configure step.
+set -eu
+cd "$(dirname "$0")/.."
+BUILD_DIR="${BUILD_DIR:-build}"
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$BUILD_DIR" -j "$(nproc)"

@@ -1,0 +1,2 @@
+INFO first
+WINDOW HIDE,x

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "platform/unattended/UnattendedSession.h"
+
+namespace quillan::unattended {
+namespace {
+
+using os::BoxAnswer;
+using os::BoxButtons;
+using os::BoxIcon;
+
+// Captures what a session writes.
+struct Capture {
+  char* text = nullptr;
+  std::size_t size = 0;
+  std::FILE* file = open_memstream(&text, &size);
+  ~Capture() {
+    std::fclose(file);
+    std::free(text);
+  }
+  std::string str() {
+    std::fflush(file);
+    return std::string(text, size);
+  }
+};
+
+TEST(Escaping, EachSpecialCharacterHasItsOwnEscape) {
+  EXPECT_EQ(escapeField("a\\b\tc\rd\ne"), "a\\\\b\\tc\\rd\\ne");
+  EXPECT_EQ(escapeField(""), "");
+}
+
+TEST(AnswerFile, SplitsAnswersFromActionsKeepingOrder) {
+  const AnswerFile file = parseAnswers("ok\r\nclick OK\n\n# comment\n  YES\ntext hello world\ntype NAME x\nCancel");
+  EXPECT_EQ(file.answers, (std::deque<std::string>{"ok", "YES", "text hello world", "Cancel"}));
+  EXPECT_EQ(file.actions, (std::deque<std::string>{"click OK", "type NAME x"}));
+}
+
+struct BoxCase {
+  const char* name;
+  const char* answers;
+  BoxButtons buttons;
+  BoxAnswer expected;
+  const char* written;
+};
+
+class Boxes : public ::testing::TestWithParam<BoxCase> {};
+
+TEST_P(Boxes, TakeTheNextFittingAnswerOrTheDefault) {
+  Capture out, err;
+  UnattendedSession session(parseAnswers(GetParam().answers), out.file, err.file);
+  EXPECT_EQ(session.messageBox("Cap", "Line1\rLine2", BoxIcon::Question, GetParam().buttons), GetParam().expected);
+  EXPECT_EQ(out.str(), std::string("box\tquestion\t") + GetParam().written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Unattended, Boxes,
+    ::testing::Values(
+        BoxCase{"NoAnswerOkBox", "", BoxButtons::Ok, BoxAnswer::Ok, "OK\tCap\tLine1\\rLine2\tOK\n"},
+        BoxCase{"NoAnswerYesNoTakesYes", "", BoxButtons::YesNo, BoxAnswer::Yes, "YESNO\tCap\tLine1\\rLine2\tYES\n"},
+        BoxCase{"NoAnswer", "NO", BoxButtons::YesNoCancel, BoxAnswer::No, "YESNOCANCEL\tCap\tLine1\\rLine2\tNO\n"},
+        BoxCase{"Cancel", "cancel", BoxButtons::OkCancel, BoxAnswer::Cancel,
+                "OKCANCEL\tCap\tLine1\\rLine2\tCANCEL\n"},
+        BoxCase{"UnfitAnswerGivesDefault", "NO", BoxButtons::OkCancel, BoxAnswer::Ok,
+                "OKCANCEL\tCap\tLine1\\rLine2\tOK\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Boxes, AnswersAreTakenInOrderThenDefaultsFollow) {
+  Capture out, err;
+  UnattendedSession session(parseAnswers("NO\nclick X\nCANCEL\n"), out.file, err.file);
+  EXPECT_EQ(session.messageBox("c", "t", BoxIcon::Question, BoxButtons::YesNo), BoxAnswer::No);
+  EXPECT_EQ(session.messageBox("c", "t", BoxIcon::Question, BoxButtons::YesNoCancel), BoxAnswer::Cancel);
+  EXPECT_EQ(session.messageBox("c", "t", BoxIcon::Question, BoxButtons::YesNo), BoxAnswer::Yes);
+  EXPECT_EQ(session.actions().size(), 1u);
+}
+
+}  // namespace
+}  // namespace quillan::unattended
