@@ -69,10 +69,9 @@ const std::string* variableFor(const Runtime& rt, char letter) {
 void expandVariable(Runtime& rt, int at) {
   const std::string* value = variableFor(rt, rt.at(at + 1));
   if (value == nullptr) return;
-  // Copy first: the value may be replaced into the line it came from.
-  const std::string inserted = *value;
-  rt.work.replace(static_cast<std::size_t>(at - 1), 2, inserted);
-  rt.pos = at - 1 + static_cast<int>(inserted.size());
+  // The variables never share storage with the working line.
+  rt.work.replace(static_cast<std::size_t>(at - 1), 2, *value);
+  rt.pos = at - 1 + static_cast<int>(value->size());
 }
 
 std::string nextField(Runtime& rt) {

@@ -32,6 +32,15 @@ void assign(Runtime& rt, const std::string& word) {
   setVariable(rt, word, value);
 }
 
+void runCommand(Runtime& rt, Command command) {
+  const CommandHandler handler = rt.commands != nullptr ? (*rt.commands)[command] : nullptr;
+  if (handler == nullptr) {
+    rt.notAvailable("The command " + std::string(kCommandNames[static_cast<std::size_t>(command)]));
+    return;
+  }
+  handler(rt);
+}
+
 }  // namespace
 
 void executeLine(Runtime& rt) {
@@ -56,25 +65,81 @@ void executeLine(Runtime& rt) {
     rt.fail(kUnknownCommand);
     return;
   }
-  const CommandHandler handler = rt.commands != nullptr ? (*rt.commands)[command] : nullptr;
-  if (handler == nullptr) {
-    rt.notAvailable("The command " + std::string(kCommandNames[static_cast<std::size_t>(command)]));
-    return;
-  }
-  handler(rt);
+  runCommand(rt, command);
 }
+
+namespace {
+
+// Decodes how the stored line begins, exactly as executeLine reads it.
+Runtime::LineStart decodeLineStart(const std::string& line) {
+  Runtime::LineStart start;
+  const int n = static_cast<int>(line.size());
+  auto at = [&](int p) { return p >= 1 && p <= n ? line[static_cast<std::size_t>(p - 1)] : '\0'; };
+  int p = 1;
+  while (at(p) == ' ' && p < n) ++p;
+  if (n == 0 || line.front() == ':' || p == n) {
+    start.kind = Runtime::LineStart::Ignored;
+    return start;
+  }
+  int end = p;
+  while (end <= n && at(end) != ' ') ++end;
+  std::string word = line.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(end - p));
+  upperAsciiInPlace(word);
+  start.afterWord = end;
+  if (word.front() == '\r') {
+    start.kind = Runtime::LineStart::Ignored;
+  } else if (word.front() == '%') {
+    start.kind = Runtime::LineStart::Assignment;
+    start.slot = word.size() > 1 ? word[1] : '\0';
+  } else {
+    const Command command = findCommand(word);
+    start.kind = command == Command::Count ? Runtime::LineStart::NotACommand : Runtime::LineStart::Command;
+    start.command = static_cast<std::uint8_t>(command);
+  }
+  return start;
+}
+
+// Executes the line at rt.line, copied into the working line, through its
+// decoded start.
+void executeStoredLine(Runtime& rt) {
+  const auto index = static_cast<std::size_t>(rt.line);
+  Runtime::LineStart& start = rt.lineStarts[index];
+  if (start.kind == Runtime::LineStart::Unknown) start = decodeLineStart(rt.store[index]);
+  switch (start.kind) {
+    case Runtime::LineStart::Unknown:
+    case Runtime::LineStart::Ignored:
+      return;
+    case Runtime::LineStart::Assignment: {
+      rt.work.assign(rt.store[index]);
+      rt.pos = start.afterWord;
+      const char name[2] = {'%', start.slot};
+      assign(rt, std::string(name, start.slot == '\0' ? 1 : 2));
+      return;
+    }
+    case Runtime::LineStart::NotACommand:
+      rt.fail(kUnknownCommand);
+      return;
+    case Runtime::LineStart::Command:
+      rt.work.assign(rt.store[index]);
+      rt.pos = start.afterWord;
+      runCommand(rt, static_cast<Command>(start.command));
+      return;
+  }
+}
+
+}  // namespace
 
 void runLines(Runtime& rt) {
   rt.error = 0;
   rt.stop = false;
   rt.jumps.clear();  // a new store may sit where the last one was
+  rt.lineStarts.assign(rt.store.size(), Runtime::LineStart{});
   if (rt.store.empty()) return;
   const auto count = static_cast<std::int32_t>(rt.store.size());
   for (;;) {
     if (rt.os.ui != nullptr) rt.os.ui->processMessagesIfDue();
     if (rt.stop || rt.terminated) break;  // a message handler ended the script
-    rt.work.assign(rt.store[static_cast<std::size_t>(rt.line)]);
-    if (!rt.work.empty() && rt.work.front() != ':') executeLine(rt);
+    executeStoredLine(rt);
     ++rt.line;
     if (rt.stop) break;
     if (rt.line >= count || rt.line < 0 || rt.error >= 1) {

@@ -87,6 +87,16 @@ struct Runtime {
   std::array<std::int32_t, kMaxNesting + 1> repeatStack{};
   std::array<std::int32_t, kMaxNesting + 1> subStack{};
   std::array<int, kMaxNesting + 1> subRepeatDepth{};  // repeat depth at each GOSUB, restored by EXIT
+  // How each stored line begins, decoded on its first run: the store never
+  // changes while a script runs, and the command word is always taken from
+  // the stored text, so a line's command is found once.
+  struct LineStart {
+    enum Kind : std::uint8_t { Unknown, Ignored, Assignment, Command, NotACommand } kind = Unknown;
+    std::uint8_t command = 0;  // a Command, for kind Command
+    char slot = 0;             // the character after "%", for kind Assignment
+    std::int32_t afterWord = 0;  // the read position a handler starts at
+  };
+  std::vector<LineStart> lineStarts;
   LabelIndex jumps;  // label and block targets of the store; cleared when a run starts
 
   // Run-time settings reset by the preparation step.

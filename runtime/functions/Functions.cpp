@@ -1,5 +1,8 @@
 #include "runtime/functions/Functions.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "runtime/core/FieldReader.h"
 
 namespace quillan::functions {
@@ -63,8 +66,49 @@ Function findFunction(std::string_view name) {
 }
 
 namespace {
+
 const FunctionSet* installedSet = nullptr;
-}
+
+// Which function a name as written selects never changes, so each spelling
+// is looked up once: a direct-mapped cache keyed by the raw name saves the
+// upper-casing and the packed-string search on every call.
+struct NameCache {
+  static constexpr std::size_t kSlots = 256;
+  static constexpr std::size_t kMaxName = 15;
+  struct Slot {
+    std::uint8_t length = 0xFF;  // no entry
+    char name[kMaxName];
+    Function function;
+  };
+  Slot slots[kSlots];
+
+  static std::size_t slotOf(std::string_view name) {
+    std::uint32_t hash = 2166136261u;
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash % kSlots;
+  }
+
+  Function find(std::string_view name) {
+    if (name.size() > kMaxName) return lookUp(name);
+    Slot& slot = slots[slotOf(name)];
+    if (slot.length == name.size() && std::memcmp(slot.name, name.data(), name.size()) == 0) return slot.function;
+    const Function function = lookUp(name);
+    slot.length = static_cast<std::uint8_t>(name.size());
+    std::memcpy(slot.name, name.data(), name.size());
+    slot.function = function;
+    return function;
+  }
+
+  static Function lookUp(std::string_view raw) {
+    std::string name(raw);
+    core::upperAsciiInPlace(name);
+    return findFunction(name);
+  }
+};
+
+NameCache nameCache;
+
+}  // namespace
 
 void installFunctions(Runtime& rt, const FunctionSet& set) {
   installedSet = &set;
@@ -80,9 +124,8 @@ void callFunction(Runtime& rt, int at) {
     rt.fail(core::kNoParenthesis);
     return;
   }
-  std::string name = rt.work.substr(static_cast<std::size_t>(at), static_cast<std::size_t>(open - at - 1));
-  core::upperAsciiInPlace(name);
-  const Function function = findFunction(name);
+  const std::string_view name(rt.work.data() + at, static_cast<std::size_t>(open - at - 1));
+  const Function function = nameCache.find(name);
   if (function == Function::Count_) {
     rt.fail(core::kUnknownFunction);
     return;

@@ -1,0 +1,10 @@
+#!/bin/sh
+# Runs every benchmark against the build in BUILD_DIR (default: build).
+set -eu
+cd "$(dirname "$0")/.."
+BUILD="${BUILD_DIR:-build}"
+echo "== straight assignment lines, message processing three ways"
+"$BUILD/bench/line_throughput" 1000000
+echo
+echo "== counting loop against other interpreters"
+sh bench/counting_loop.sh "$BUILD"
