@@ -73,3 +73,34 @@ TEST(NotAvailable, EndsTheScriptWithItsOwnReport) {
 
 }  // namespace
 }  // namespace quillan
+
+namespace quillan {
+namespace {
+
+// A desktop whose message processing meets a failing handler on line 2.
+struct FailingRound : fake::FakeUserInterface {
+  core::Runtime* rt = nullptr;
+  int rounds = 0;
+  void processMessagesIfDue() override {
+    if (++rounds == 3) core::reportUnexpected(*rt);
+  }
+};
+
+TEST(UnexpectedError, EndsTheScriptWithItsReportAndRunsNoFurtherLine) {
+  FailingRound ui;
+  fake::FakeFileSystem fs;
+  core::Runtime rt(os::Platform{&ui, &fs, nullptr});
+  ui.rt = &rt;
+  rt.commands = &commands::standardCommands();
+  core::prepare(rt, "x.exe", {});
+  rt.store = {"INFO one", "INFO two", "INFO three", "INFO four"};
+  core::startScript(rt);
+  ASSERT_EQ(ui.boxes.size(), 3u);
+  EXPECT_EQ(ui.boxes[2].text, "Unexpected error\rat line   2");
+  EXPECT_EQ(ui.boxes[2].icon, os::BoxIcon::Exclamation);
+  EXPECT_TRUE(rt.terminated);
+  EXPECT_TRUE(rt.unexpectedError);
+}
+
+}  // namespace
+}  // namespace quillan

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+#include <stdexcept>
+
+#include "runtime/dialog/ScriptApplication.h"
+
+namespace quillan::dialog {
+namespace {
+
+ScriptApplication* app = nullptr;
+
+// An event handler that fails the way a faulty handler would.
+class Faulty : public QObject {
+ public:
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::User) throw std::runtime_error("handler failed");
+    return QObject::event(e);
+  }
+};
+
+TEST(ScriptApplication, AFailureInAHandlerReachesTheHookAndProcessingGoesOn) {
+  std::vector<std::string> reported;
+  app->onException = [&](const char* what) { reported.emplace_back(what); };
+  Faulty faulty;
+  QCoreApplication::postEvent(&faulty, new QEvent(QEvent::User));
+  QCoreApplication::postEvent(&faulty, new QEvent(QEvent::User));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(reported, (std::vector<std::string>{"handler failed", "handler failed"}));
+  app->onException = nullptr;
+}
+
+}  // namespace
+}  // namespace quillan::dialog
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  quillan::dialog::ScriptApplication application(argc, argv);
+  quillan::dialog::app = &application;
+  return RUN_ALL_TESTS();
+}
