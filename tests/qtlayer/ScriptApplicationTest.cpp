@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "runtime/dialog/ScriptApplication.h"
@@ -36,6 +37,8 @@ TEST(ScriptApplication, AFailureInAHandlerReachesTheHookAndProcessingGoesOn) {
 }  // namespace quillan::dialog
 
 int main(int argc, char** argv) {
+  // Test discovery runs this without the tests' environment.
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   ::testing::InitGoogleTest(&argc, argv);
   quillan::dialog::ScriptApplication application(argc, argv);
   quillan::dialog::app = &application;
