@@ -118,8 +118,14 @@ void installFunctions(Runtime& rt, const FunctionSet& set) {
 void callFunction(Runtime& rt, int at) {
   // The "(" is searched from the second character of the name on and must
   // come before the last character of the line.
-  int open = at + 2;
-  while (open < rt.length() && rt.at(open) != '(') ++open;
+  // (1-based positions: the search runs from at + 2 up to, not including,
+  // the last character.)
+  int open = rt.length();
+  if (at + 2 < rt.length()) {
+    const char* from = rt.work.data() + at + 1;
+    const void* found = std::memchr(from, '(', static_cast<std::size_t>(rt.length() - at - 2));
+    if (found != nullptr) open = at + 2 + static_cast<int>(static_cast<const char*>(found) - from);
+  }
   if (open >= rt.length()) {
     rt.fail(core::kNoParenthesis);
     return;
