@@ -24,10 +24,10 @@ struct Limits : fake::FakeUserInterface {
   // Scripts may loop for ever; the fuzzer stops them after a while.
   core::Runtime* rt = nullptr;
   void processMessagesIfDue() override {
-    if (++lines > 5000) rt->stop = true;
+    if (++lines > 2000) rt->stop = true;
     // A loop that doubles a value is legal script but not a finding.
     for (const auto& value : rt->vars)
-      if (value.size() > (1u << 20)) rt->stop = true;
+      if (value.size() > (1u << 16)) rt->stop = true;
   }
 };
 
