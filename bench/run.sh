@@ -8,3 +8,6 @@ echo "== straight assignment lines, message processing three ways"
 echo
 echo "== counting loop against other interpreters"
 sh bench/counting_loop.sh "$BUILD"
+echo
+echo "== the counting loop with a shown dialog, and how soon scriptrun shows it"
+sh bench/startup.sh "$BUILD"

@@ -7,7 +7,7 @@ PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libsqlite3-dev libgtest-dev googletest
-  xvfb xauth dbus"
+  xvfb xauth dbus xdg-utils"
 
 missing=""
 for p in $PACKAGES; do

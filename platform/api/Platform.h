@@ -5,7 +5,10 @@
 #include "platform/api/Clock.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/Locale.h"
+#include "platform/api/Processes.h"
 #include "platform/api/Registry.h"
+#include "platform/api/Session.h"
+#include "platform/api/SystemInfo.h"
 #include "platform/api/UserInterface.h"
 
 namespace quillan::os {
@@ -16,6 +19,9 @@ struct Platform {
   reg::Registry* registry = nullptr;
   const Locale* locale = nullptr;
   Clock* clock = nullptr;
+  Processes* processes = nullptr;
+  SystemInfo* system = nullptr;
+  SessionManager* sessionManager = nullptr;
 };
 
 }  // namespace quillan::os

@@ -21,6 +21,26 @@ class UserInterface {
   virtual BoxAnswer messageBox(std::string_view caption, std::string_view text, BoxIcon icon,
                                BoxButtons buttons) = 0;
 
+  // Shows a modal box with a prompt and an edit field that holds
+  // defaultText. True when the user confirmed; answer is then the edited
+  // text. When cancelled, answer is left as it was. A desktop that cannot
+  // ask (the default here) answers as if cancelled.
+  virtual bool inputBox(std::string_view caption, std::string_view prompt, std::string_view defaultText,
+                        std::string& answer) {
+    (void)caption, (void)prompt, (void)defaultText, (void)answer;
+    return false;
+  }
+
+  // Rings the desktop's bell; silent by default.
+  virtual void beep() {}
+
+  // Plays a sound file; path is a script path. A file that cannot be
+  // played gives the bell instead. With wait, returns when the sound has
+  // ended (processing messages meanwhile), and never hangs on a sound
+  // system that does not end it; without wait, returns at once and the
+  // sound replaces any that is still playing. Silent by default.
+  virtual void playSound(std::string_view path, bool wait) { (void)path, (void)wait; }
+
   // Processes every waiting window message now.
   virtual void processMessages() = 0;
 

@@ -15,4 +15,16 @@ os::BoxAnswer FakeUserInterface::messageBox(std::string_view caption, std::strin
   return answer;
 }
 
+bool FakeUserInterface::inputBox(std::string_view caption, std::string_view prompt, std::string_view defaultText,
+                                 std::string& answer) {
+  inputs.push_back({std::string(caption), std::string(prompt), std::string(defaultText)});
+  InputAnswer given{true, std::string(defaultText)};
+  if (!inputAnswers.empty()) {
+    given = inputAnswers.front();
+    inputAnswers.pop_front();
+  }
+  if (given.confirmed) answer = given.text;
+  return given.confirmed;
+}
+
 }  // namespace quillan::fake

@@ -150,4 +150,35 @@ os::BoxAnswer UnattendedSession::messageBox(std::string_view caption, std::strin
   return answer;
 }
 
+bool UnattendedSession::inputBox(std::string_view caption, std::string_view prompt, std::string_view defaultText,
+                                 std::string& answer) {
+  bool confirmed = true;
+  std::string text(defaultText);
+  if (!file_.answers.empty()) {
+    const std::string given = file_.answers.front();
+    file_.answers.pop_front();
+    const std::string word = firstWord(given);
+    if (word == "TEXT") {
+      text = given.size() > 4 ? given.substr(5) : std::string();
+    } else if (word == "CANCEL") {
+      confirmed = false;
+    } else if (word != "OK") {
+      std::fprintf(diagnostics_, "scriptrun: the answer \"%s\" does not fit an input box; its default answers\n",
+                   given.c_str());
+    }
+  }
+  const std::string taken = confirmed ? "TEXT " + text : std::string("CANCEL");
+  writeLine({"input", caption, prompt, defaultText, taken});
+  if (confirmed) answer = text;
+  return confirmed;
+}
+
+void UnattendedSession::endSession(os::SessionEnd how) {
+  switch (how) {
+    case os::SessionEnd::Shutdown: writeLine({"exitwin", "SHUTDOWN"}); break;
+    case os::SessionEnd::PowerOff: writeLine({"exitwin", "SHUTDOWN", "POWEROFF"}); break;
+    case os::SessionEnd::Reboot: writeLine({"exitwin", "REBOOT"}); break;
+  }
+}
+
 }  // namespace quillan::unattended

@@ -11,6 +11,19 @@
 // word is OK, YES, NO, CANCEL or TEXT is an answer, any other is a user
 // action. Each box takes the next answer; with none left, its default
 // button answers.
+//
+// An input box is a line of its own:
+//
+//   input <TAB> caption <TAB> prompt <TAB> default <TAB> answer
+//
+// It takes the next answer too: "TEXT the text" confirms that text (all of
+// the line after "TEXT" and one blank), CANCEL cancels, OK confirms the
+// default; with none left, or any other answer, the default is confirmed.
+// The answer field shows what was taken: "TEXT " and the text, or CANCEL.
+//
+// A request to end the session is written and not carried out:
+//
+//   exitwin <TAB> SHUTDOWN            (also: SHUTDOWN <TAB> POWEROFF, REBOOT)
 #pragma once
 
 #include <cstdio>
@@ -20,6 +33,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/api/Session.h"
 #include "platform/api/UserInterface.h"
 
 namespace quillan::unattended {
@@ -43,6 +57,9 @@ class UnattendedSession {
 
   os::BoxAnswer messageBox(std::string_view caption, std::string_view text, os::BoxIcon icon,
                            os::BoxButtons buttons);
+  bool inputBox(std::string_view caption, std::string_view prompt, std::string_view defaultText,
+                std::string& answer);
+  void endSession(os::SessionEnd how);
   // Writes a line of fields, escaped and tab-separated, and flushes it.
   void writeLine(const std::vector<std::string_view>& fields);
 

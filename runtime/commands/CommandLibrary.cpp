@@ -1,6 +1,8 @@
 #include "runtime/commands/CommandLibrary.h"
 
+#include "runtime/commands/DialogCommands.h"
 #include "runtime/core/ControlFlow.h"
+#include "runtime/core/ProgramCommands.h"
 #include "runtime/core/SimpleCommands.h"
 
 namespace quillan::commands {
@@ -10,6 +12,8 @@ const core::CommandSet& standardCommands() {
     core::CommandSet s;
     core::addSimpleCommands(s);
     core::addControlFlowCommands(s);
+    core::addProgramCommands(s);
+    addDialogCommands(s);
     return s;
   }();
   return set;

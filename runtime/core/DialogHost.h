@@ -1,24 +1,166 @@
-// The interpreter's view of the dialog window. The Qt layer implements it;
-// until a script creates a dialog, NoDialog answers for it.
+// The interpreter's view of the dialog window. The DIALOG and WAIT commands
+// and the dialog functions parse their arguments here, in the interpreter,
+// and hand the host finished element descriptions; the Qt layer implements
+// the host with real widgets, the tests with a recording double. Until a
+// desktop is installed, NoDialog answers for it.
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillan::core {
+
+// Element kinds in the order of their names in the packed kind table.
+enum class ElementKind : std::uint8_t {
+  Style,
+  Button,
+  Edit,
+  Text,
+  DlgType,
+  Check,
+  Progress,
+  Status,
+  List,
+  Bitmap,
+  Popup,
+  Radio,
+  Combo,
+  TaskIcon
+};
+
+// A colour of a text style: one of the sixteen named colours, or the
+// desktop's button-face colour, whatever it is on this desktop.
+struct Colour {
+  bool buttonFace = false;
+  std::uint8_t red = 0, green = 0, blue = 0;
+  friend bool operator==(const Colour&, const Colour&) = default;
+};
+
+enum class Alignment : std::uint8_t { Left, Right, Centre };
+
+struct TextStyle {
+  std::string name;  // upper case
+  std::string font = "MS Sans Serif";
+  int size = 8;  // points
+  bool bold = false;
+  bool italic = false;
+  Alignment alignment = Alignment::Left;
+  Colour background{true};
+  Colour foreground{};
+};
+
+enum class ClickCursor : std::uint8_t { Default, Hand, Cross };
+
+// One element, with every default already applied and every name checked.
+// Which fields matter depends on the kind.
+struct ElementSpec {
+  ElementKind kind = ElementKind::Button;
+  std::string name;  // as written; empty when the element is unnamed
+  int top = 10, left = 10, width = 0, height = 0;
+  std::string text;                // caption, edit text, picture or icon file
+  std::string tip;                 // TASKICON
+  std::vector<std::string> items;  // RADIO buttons
+  std::string selected;            // RADIO: the button to select
+  int number = 0;                  // CHECK state, PROGRESS position
+  std::vector<TextStyle> styles;   // applied in order
+  bool password = false;           // EDIT
+  bool sorted = false;             // LIST, COMBO
+  bool transparent = false;        // TEXT
+  bool clickable = false;          // BITMAP
+  bool stretch = false;            // BITMAP
+  ClickCursor cursor = ClickCursor::Default;
+  bool defaultButton = false;  // the first BUTTON of the dialog
+  bool takesFocus = false;     // the first element that can take the focus
+};
+
+struct DialogFrame {
+  std::string title;
+  int top = 0, left = 0, width = 0, height = 0;  // top < 0 centres the window
+};
+
+enum class DialogStyle : std::uint8_t { DragDrop, OnTop, SmallCaption, SavePosition };
+
+enum class CreateResult : std::uint8_t {
+  Created,
+  Refused,        // the window refused the element (a name already taken)
+  IconNotLoaded,  // TASKICON: its icon file could not be read
+};
+
+enum class ElementResult : std::uint8_t {
+  Done,
+  NoElement,    // no element of that name
+  Unsupported,  // the element's kind has no such operation
+};
+
+enum class ElementAction : std::uint8_t { Focus, Hide, Show, Enable, Disable };
+
+// What a round of WAIT EVENT that found the event slot empty led to.
+enum class IdleOutcome : std::uint8_t {
+  Waiting,  // nothing happened; a person may still act
+  Acted,    // an unattended user action was performed
+  Stuck,    // unattended and no action left: no event can ever come
+};
 
 class DialogHost {
  public:
   virtual ~DialogHost() = default;
+
+  // --- The dialog's lifetime -------------------------------------------
+  // True from a successful DIALOG CREATE until the window closes.
   virtual bool exists() const = 0;
-  // Gives the element of that name the value; false when there is no such
-  // element.
-  virtual bool setElement(std::string_view name, std::string_view value) = 0;
-  // Closes the dialog window, if one is shown.
+  // The height of one-line elements on this screen.
+  virtual int lineHeight() const { return 18; }
+  // Creates the window (not shown yet) with fresh per-dialog state. False
+  // when there is no desktop to create it on.
+  virtual bool beginDialog(const DialogFrame& frame) = 0;
+  virtual CreateResult addElement(const ElementSpec& spec) = 0;
+  virtual void addDialogStyle(DialogStyle style) = 0;
+  // Replaces the popup menu; an item's event is its caption.
+  virtual void setPopupMenu(const std::vector<std::string>& captions) = 0;
+  // Shows the window built since beginDialog; the dialog then exists.
+  virtual void showDialog() = 0;
+  // Destroys the window built since beginDialog without showing it.
+  virtual void abandonDialog() = 0;
+  // Asks the window to close as the script does: the close is accepted.
   virtual void close() = 0;
+
+  // --- Elements ----------------------------------------------------------
+  // Gives the element of that name the value; false when there is no such
+  // element. A BITMAP sets the success flag to whether its picture loaded.
+  virtual bool setElement(std::string_view name, std::string_view value) = 0;
+  // The element's value; Unsupported for the kinds that have none to read.
+  virtual ElementResult readElement(std::string_view name, std::string& value) = 0;
+  // selectedOnly: a LIST loses only its selected item.
+  virtual ElementResult clearElement(std::string_view name, bool selectedOnly) = 0;
+  // False when there is no element of that name.
+  virtual bool actOnElement(std::string_view name, ElementAction action) = 0;
+  virtual void setTitle(std::string_view title) = 0;
+  // Pops the popup menu up at the mouse, if the dialog has one.
+  virtual void popupMenu() = 0;
+
+  // --- The mouse cursor --------------------------------------------------
+  // wait: the hourglass for the whole application; otherwise the default.
+  virtual void setWaitCursor(bool wait) = 0;
   // Puts the mouse cursor back to the arrow after a script ends.
   virtual void restoreCursor() = 0;
+
+  // --- Waiting -----------------------------------------------------------
+  // WAIT measures and spends its time through the host, so tests can run
+  // it on a clock of their own.
+  // Milliseconds; only differences count, taken modulo 2^64.
+  virtual std::int64_t tickCount() = 0;
+  virtual void pause(int milliseconds) = 0;
+  virtual IdleOutcome idle() { return IdleOutcome::Waiting; }
+  // Records that the run gave up waiting (unattended, nothing left to do).
+  virtual void reportStuck() {}
 };
 
+// No desktop: nothing can be shown and no event can come. Nothing can
+// happen during a wait either, so its clock leaps far ahead at every pause
+// (wrapping around, which WAIT's unsigned arithmetic allows): every time
+// limit runs out in the first round, and no wait costs real time.
 class NoDialog final : public DialogHost {
  public:
   static NoDialog& instance() {
@@ -26,9 +168,27 @@ class NoDialog final : public DialogHost {
     return none;
   }
   bool exists() const override { return false; }
-  bool setElement(std::string_view, std::string_view) override { return false; }
+  bool beginDialog(const DialogFrame&) override { return false; }
+  CreateResult addElement(const ElementSpec&) override { return CreateResult::Refused; }
+  void addDialogStyle(DialogStyle) override {}
+  void setPopupMenu(const std::vector<std::string>&) override {}
+  void showDialog() override {}
+  void abandonDialog() override {}
   void close() override {}
+  bool setElement(std::string_view, std::string_view) override { return false; }
+  ElementResult readElement(std::string_view, std::string&) override { return ElementResult::NoElement; }
+  ElementResult clearElement(std::string_view, bool) override { return ElementResult::NoElement; }
+  bool actOnElement(std::string_view, ElementAction) override { return false; }
+  void setTitle(std::string_view) override {}
+  void popupMenu() override {}
+  void setWaitCursor(bool) override {}
   void restoreCursor() override {}
+  std::int64_t tickCount() override { return static_cast<std::int64_t>(ticks_); }
+  void pause(int) override { ticks_ += std::uint64_t{1} << 42; }  // beyond any 32-bit count of seconds
+  IdleOutcome idle() override { return IdleOutcome::Stuck; }
+
+ private:
+  std::uint64_t ticks_ = 0;
 };
 
 }  // namespace quillan::core

@@ -112,6 +112,22 @@ struct Runtime {
   std::string sectionPrefix;
   std::string defaultDir;  // read from the settings on first use
 
+  // The exit code of the program RUN or SHELL waited for, 0 after a start
+  // without waiting, -1 after a failure; read by RETCODE.
+  std::int32_t lastRunResult = 0;
+
+  // Dialog events (the event slot is eventText above).
+  struct ClickRecord {
+    std::string button;  // "LEFT", "RIGHT" or "CENTER"
+    std::int32_t x = 0, y = 0;  // relative to the bitmap's top left corner
+  };
+  ClickRecord click;  // the last mouse press on a clickable bitmap
+  // The full names of the files of the last drop on the dialog, not yet
+  // read by LIST DROPFILE; empty when no drop is held.
+  std::vector<std::string> droppedFiles;
+  // Unattended, WAIT EVENT found nothing to wait for: the run was given up.
+  bool stuck = false;
+
   int length() const { return static_cast<int>(work.size()); }
   // The character at 1-based position p, or NUL past either end.
   char at(int p) const { return (p >= 1 && p <= length()) ? work[static_cast<std::size_t>(p - 1)] : '\0'; }

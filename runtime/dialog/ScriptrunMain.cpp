@@ -9,6 +9,8 @@
 #include "platform/locale/PosixClock.h"
 #include "platform/locale/PosixLocale.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "platform/process/PosixProcesses.h"
+#include "platform/process/PosixSystemInfo.h"
 #include "platform/registry/SqliteRegistry.h"
 #include "platform/unattended/UnattendedSession.h"
 #include "runtime/commands/CommandLibrary.h"
@@ -16,8 +18,10 @@
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/RunScript.h"
 #include "runtime/functions/FunctionLibrary.h"
+#include "runtime/dialog/QtDialogHost.h"
 #include "runtime/dialog/QtUserInterface.h"
 #include "runtime/dialog/ScriptApplication.h"
+#include "runtime/dialog/TrayShells.h"
 
 namespace {
 
@@ -33,13 +37,17 @@ constexpr const char* kHelp =
     "\n"
     "  --unattended[=FILE]  show no window: every message box is written to\n"
     "                       standard output as a line, and answered from FILE\n"
-    "                       (or by its default button). QUILLAN_UNATTENDED=FILE\n"
+    "                       (or by its default button); the user actions in\n"
+    "                       FILE (click, menu, type, check, select, close,\n"
+    "                       drop, tray) drive the dialog, one each time WAIT\n"
+    "                       EVENT finds no event. QUILLAN_UNATTENDED=FILE\n"
     "                       does the same for scripts started through their\n"
     "                       launcher.\n"
     "\n"
     "Exit status: 0 after a normal end; the run-time error code (1-23) when an\n"
     "error ended the script; 66 when the file cannot be run; 69 when the\n"
-    "script needs a command this build lacks; 70 after an unexpected error.\n";
+    "script needs a command this build lacks; 70 after an unexpected error;\n"
+    "75 when an unattended run waited for an event with no user action left.\n";
 
 std::optional<std::string> environment(const char* name) {
   const char* value = std::getenv(name);
@@ -57,9 +65,13 @@ void chooseHeadlessPlatform() {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
+// Unattended, WAIT EVENT had no event and no user action left to wait for.
+constexpr int kExitStuck = 75;
+
 int exitStatusOf(const core::Runtime& rt, bool ran) {
   if (!ran) return core::kExitCannotRun;
   if (rt.unexpectedError) return core::kExitUnexpected;
+  if (rt.stuck) return kExitStuck;
   if (rt.error == core::kNotAvailable) return core::kExitNotAvailable;
   return rt.error;
 }
@@ -100,8 +112,19 @@ int main(int argc, char** argv) {
   reg::SqliteRegistry registry(reg::SqliteRegistry::defaultPath());
   locale::PosixLocale regional;
   locale::PosixClock clock;
-  core::Runtime rt(os::Platform{&ui, &fs, &registry, &regional, &clock});
+  // In unattended mode standard output is the transcript; what started
+  // programs print goes to standard error.
+  process::PosixProcesses processes(process::ProcessOptions{"xdg-open", line.unattended});
+  process::PosixSystemInfo system(&dialog::primaryScreenFigures);
+  core::Runtime rt(os::Platform{&ui, &fs, &registry, &regional, &clock, &processes, &system, &ui});
   rt.commands = &commands::standardCommands();
+  // Nobody sees a tray icon in an unattended run: a shell of our own keeps
+  // them, on any desktop, and the user actions play their clicks.
+  dialog::QtTrayShell desktopTray;
+  dialog::HeadlessTrayShell headlessTray;
+  dialog::QtDialogHost dialogs(rt, session.get(),
+                               session ? static_cast<dialog::TrayShell&>(headlessTray) : desktopTray);
+  rt.dialog = &dialogs;
   functions::installFunctions(rt, functions::standardFunctions());
   app.onException = [&rt](const char* what) {
     std::fprintf(stderr, "scriptrun: unexpected error: %s\n", what);

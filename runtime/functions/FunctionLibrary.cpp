@@ -11,6 +11,8 @@ const FunctionSet& standardFunctions() {
     addDateTimeFunctions(s);
     addKeyFunctions(s);
     addSystemFunctions(s);
+    addDialogFunctions(s);
+    addUserFunctions(s);
     return s;
   }();
   return set;

@@ -15,5 +15,7 @@ void addRealFunctions(FunctionSet& set);
 void addDateTimeFunctions(FunctionSet& set);
 void addKeyFunctions(FunctionSet& set);
 void addSystemFunctions(FunctionSet& set);
+void addDialogFunctions(FunctionSet& set);
+void addUserFunctions(FunctionSet& set);
 
 }  // namespace quillan::functions

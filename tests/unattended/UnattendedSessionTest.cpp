@@ -75,5 +75,53 @@ TEST(Boxes, AnswersAreTakenInOrderThenDefaultsFollow) {
   EXPECT_EQ(session.actions().size(), 1u);
 }
 
+struct InputCase {
+  const char* name;
+  const char* answers;
+  bool confirmed;
+  const char* text;     // the answer the script gets
+  const char* written;  // the answer field of the line
+};
+
+class InputBoxes : public ::testing::TestWithParam<InputCase> {};
+
+TEST_P(InputBoxes, TakeTextOrCancelAndShowWhatWasTaken) {
+  Capture out, err;
+  UnattendedSession session(parseAnswers(GetParam().answers), out.file, err.file);
+  std::string answer = "unchanged";
+  EXPECT_EQ(session.inputBox("Cap", "Name?\r", "Bob", answer), GetParam().confirmed);
+  EXPECT_EQ(answer, GetParam().text);
+  EXPECT_EQ(out.str(), std::string("input\tCap\tName?\\r\tBob\t") + GetParam().written + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Unattended, InputBoxes,
+    ::testing::Values(InputCase{"Text", "TEXT Alice Smith", true, "Alice Smith", "TEXT Alice Smith"},
+                      InputCase{"TextKeepsOuterBlanks", "text  two ", true, " two ", "TEXT  two "},
+                      InputCase{"EmptyText", "TEXT", true, "", "TEXT "},
+                      InputCase{"Cancel", "CANCEL", false, "unchanged", "CANCEL"},
+                      InputCase{"OkTakesTheDefault", "OK", true, "Bob", "TEXT Bob"},
+                      InputCase{"NoAnswerLeft", "", true, "Bob", "TEXT Bob"},
+                      InputCase{"UnfitAnswerTakesTheDefault", "NO", true, "Bob", "TEXT Bob"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InputBoxes, ShareTheAnswerQueueWithBoxes) {
+  Capture out, err;
+  UnattendedSession session(parseAnswers("TEXT x\nCANCEL\n"), out.file, err.file);
+  std::string answer;
+  EXPECT_EQ(session.messageBox("c", "t", BoxIcon::Question, BoxButtons::Ok), BoxAnswer::Ok);  // TEXT does not fit
+  EXPECT_FALSE(session.inputBox("c", "p", "d", answer));
+  EXPECT_NE(err.str().find("TEXT x"), std::string::npos);
+}
+
+TEST(SessionEnd, IsWrittenNotPerformed) {
+  Capture out, err;
+  UnattendedSession session(AnswerFile{}, out.file, err.file);
+  session.endSession(os::SessionEnd::Shutdown);
+  session.endSession(os::SessionEnd::PowerOff);
+  session.endSession(os::SessionEnd::Reboot);
+  EXPECT_EQ(out.str(), "exitwin\tSHUTDOWN\nexitwin\tSHUTDOWN\tPOWEROFF\nexitwin\tREBOOT\n");
+}
+
 }  // namespace
 }  // namespace quillan::unattended

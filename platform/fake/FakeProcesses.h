@@ -1,0 +1,30 @@
+// Programs for tests: records every request and answers with a scripted
+// outcome; a waited-for program "runs" for a given number of ticks.
+#pragma once
+
+#include <vector>
+
+#include "platform/api/Processes.h"
+
+namespace quillan::fake {
+
+struct StartedProgram {
+  os::ProgramRequest request;
+  bool wait;
+};
+
+class FakeProcesses : public os::Processes {
+ public:
+  std::vector<StartedProgram> started;
+  os::ProgramOutcome outcome{true, true, 0};  // what every run reports
+  int ticksWhileWaiting = 0;                  // tick calls made by a waited-for run
+
+  os::ProgramOutcome run(const os::ProgramRequest& request, bool wait, const std::function<void()>& tick) override {
+    started.push_back({request, wait});
+    if (!wait || !outcome.started) return {outcome.started, outcome.priorityApplied, 0};
+    for (int i = 0; i < ticksWhileWaiting; ++i) tick();
+    return outcome;
+  }
+};
+
+}  // namespace quillan::fake

@@ -1,0 +1,19 @@
+// Machine facts for tests, set by the test.
+#pragma once
+
+#include "platform/api/SystemInfo.h"
+
+namespace quillan::fake {
+
+class FakeSystemInfo : public os::SystemInfo {
+ public:
+  os::KernelVersion kernel{6, 1};
+  os::MemoryFigures memoryFigures{8u * 1024 * 1024, 3u * 1024 * 1024, 63};
+  os::ScreenFigures screenFigures{1920, 1080, 96};
+
+  os::KernelVersion kernelVersion() override { return kernel; }
+  os::MemoryFigures memory() override { return memoryFigures; }
+  os::ScreenFigures screen() override { return screenFigures; }
+};
+
+}  // namespace quillan::fake

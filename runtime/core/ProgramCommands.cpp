@@ -1,0 +1,200 @@
+#include "runtime/core/ProgramCommands.h"
+
+#include "runtime/core/FieldReader.h"
+#include "runtime/core/Keywords.h"
+#include "runtime/core/Variables.h"
+
+namespace quillan::core {
+
+CommandLineParts splitProgram(std::string_view commandLine) {
+  CommandLineParts parts;
+  std::size_t i = 0;
+  bool quoted = false;
+  for (; i < commandLine.size(); ++i) {
+    const char c = commandLine[i];
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ' ' && !quoted) {
+      break;
+    } else {
+      parts.program.push_back(c);
+    }
+  }
+  const std::size_t rest = commandLine.find_first_not_of(' ', i);
+  // No length limit on the parameters: a cut-off argument list would start
+  // the program with arguments nobody wrote.
+  if (rest != std::string_view::npos) parts.parameters.assign(commandLine.substr(rest));
+  return parts;
+}
+
+std::vector<std::string> splitArguments(std::string_view parameters) {
+  std::vector<std::string> arguments;
+  std::string current;
+  bool inArgument = false;
+  bool quoted = false;
+  for (std::size_t i = 0; i < parameters.size(); ++i) {
+    const char c = parameters[i];
+    if (c == '"') {
+      if (quoted && i + 1 < parameters.size() && parameters[i + 1] == '"') {
+        current.push_back('"');
+        ++i;
+      } else {
+        quoted = !quoted;
+      }
+      inArgument = true;  // "" alone is an empty argument
+    } else if ((c == ' ' || c == '\t') && !quoted) {
+      if (inArgument) arguments.push_back(std::move(current));
+      current.clear();
+      inArgument = false;
+    } else {
+      current.push_back(c);
+      inArgument = true;
+    }
+  }
+  if (inArgument) arguments.push_back(std::move(current));
+  return arguments;
+}
+
+os::Priority priorityFor(std::string_view word) {
+  std::string upper(word);
+  upperAsciiInPlace(upper);
+  switch (packedPosition("HIGHREALTIMEIDLE", upper)) {
+    case 1:
+      return os::Priority::High;
+    case 5:
+      return os::Priority::Realtime;
+    case 13:
+      return os::Priority::Idle;
+    default:
+      return os::Priority::Normal;
+  }
+}
+
+os::SessionEnd sessionEndFor(std::string_view word) {
+  std::string upper(word);
+  upperAsciiInPlace(upper);
+  switch (packedPosition("SHUTDOWNPOWEROFFREBOOT", upper)) {
+    case 9:
+      return os::SessionEnd::PowerOff;
+    case 17:
+      return os::SessionEnd::Reboot;
+    // Fragments found elsewhere in the string (OFF, DOWN) ask for the
+    // mildest request, as a word that is not found at all does.
+    default:
+      return os::SessionEnd::Shutdown;
+  }
+}
+
+namespace {
+
+bool isWait(std::string_view field) {
+  if (field.size() != 4) return false;
+  std::string upper(field);
+  upperAsciiInPlace(upper);
+  return upper == "WAIT";
+}
+
+// Starts the request and records the outcome: -1 when nothing could be
+// started, the exit code after waiting, 0 otherwise. A priority that was
+// refused leaves the program running at the normal one and clears the
+// success flag, so a script can tell; the last run result stays the
+// program's own.
+void startProgram(Runtime& rt, const os::ProgramRequest& request, bool wait) {
+  os::ProgramOutcome outcome;  // not started unless a service starts it
+  if (rt.os.processes != nullptr) {
+    outcome = rt.os.processes->run(request, wait, [&rt] {
+      if (rt.os.ui != nullptr) rt.os.ui->processMessages();
+    });
+  }
+  rt.lastRunResult = outcome.started ? outcome.exitCode : -1;
+  rt.success = rt.lastRunResult != -1 && outcome.priorityApplied;
+}
+
+// The fields after the program: WAIT, then the priority word.
+void readWaitAndPriority(Runtime& rt, os::ProgramRequest& request, bool& wait) {
+  wait = isWait(nextField(rt));
+  request.priority = priorityFor(nextField(rt));
+}
+
+void runWith(Runtime& rt, os::ShowMode show) {
+  const std::string commandLine = requiredField(rt);
+  if (rt.error != 0) return;
+  const CommandLineParts parts = splitProgram(commandLine);
+  os::ProgramRequest request;
+  request.verb = "open";
+  request.file = parts.program;
+  request.arguments = splitArguments(parts.parameters);
+  request.show = show;
+  bool wait = false;
+  readWaitAndPriority(rt, request, wait);
+  if (rt.error != 0) return;
+  startProgram(rt, request, wait);
+}
+
+void run(Runtime& rt) { runWith(rt, os::ShowMode::Normal); }
+void runH(Runtime& rt) { runWith(rt, os::ShowMode::Hidden); }
+void runM(Runtime& rt) { runWith(rt, os::ShowMode::Maximized); }
+void runZ(Runtime& rt) { runWith(rt, os::ShowMode::Minimized); }
+
+void shell(Runtime& rt) {
+  os::ProgramRequest request;
+  request.verb = nextField(rt);
+  request.file = requiredField(rt);
+  const std::string parameters = nextField(rt);
+  request.directory = nextField(rt);
+  if (rt.error != 0) return;
+  request.arguments = splitArguments(parameters);
+  bool wait = false;
+  readWaitAndPriority(rt, request, wait);
+  if (rt.error != 0) return;
+  startProgram(rt, request, wait);
+}
+
+void beep(Runtime& rt) {
+  if (rt.os.ui != nullptr) rt.os.ui->beep();
+}
+
+void play(Runtime& rt) {
+  const std::string file = requiredField(rt);
+  if (rt.error != 0) return;
+  const std::string path = lookUpFile(rt, file);
+  const bool wait = isWait(nextField(rt));
+  if (rt.error != 0) return;
+  if (rt.os.ui != nullptr) rt.os.ui->playSound(path, wait);
+}
+
+void shift(Runtime& rt) {
+  for (std::size_t i = 0; i + 1 < 9; ++i) rt.vars[i] = std::move(rt.vars[i + 1]);
+  rt.vars[8].clear();
+}
+
+void parse(Runtime& rt) {
+  const std::string names = requiredField(rt);
+  if (rt.error != 0) return;
+  const std::string text = nextField(rt);
+  if (rt.error != 0) return;
+  splitInto(rt, text, names, rt.fieldSep);
+}
+
+void exitWin(Runtime& rt) {
+  const os::SessionEnd how = sessionEndFor(nextField(rt));
+  if (rt.error != 0) return;
+  if (rt.os.sessionManager != nullptr) rt.os.sessionManager->endSession(how);
+}
+
+}  // namespace
+
+void addProgramCommands(CommandSet& set) {
+  set[Command::Run] = &run;
+  set[Command::RunH] = &runH;
+  set[Command::RunM] = &runM;
+  set[Command::RunZ] = &runZ;
+  set[Command::Shell] = &shell;
+  set[Command::Beep] = &beep;
+  set[Command::Play] = &play;
+  set[Command::Shift] = &shift;
+  set[Command::Parse] = &parse;
+  set[Command::ExitWin] = &exitWin;
+}
+
+}  // namespace quillan::core

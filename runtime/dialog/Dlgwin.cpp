@@ -1,0 +1,479 @@
+#include "runtime/dialog/Dlgwin.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QStyleOptionTitleBar>
+#include <algorithm>
+
+#include "runtime/core/Keywords.h"
+#include "runtime/dialog/Pictures.h"
+#include "runtime/dialog/SavedPosition.h"
+#include "runtime/dialog/TextCodec.h"
+#include "runtime/dialog/TextStyles.h"
+
+namespace quillan::dialog {
+namespace {
+
+using core::ElementKind;
+
+std::string upper(std::string_view text) {
+  std::string result(text);
+  core::upperAsciiInPlace(result);
+  return result;
+}
+
+bool sameName(std::string_view a, std::string_view b) { return upper(a) == upper(b); }
+
+// Components every dialog window carries besides its elements; no element
+// may take their names.
+constexpr std::string_view kOwnComponents[] = {"FileDlg", "DdeClientConv"};
+
+// Password fields show a star for every character, whatever the style's
+// own choice of mark.
+class StarPasswordStyle final : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_LineEdit_PasswordCharacter) return '*';
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+QStyle* starPasswordStyle() {
+  // Lives as long as the application, so no edit can outlive it.
+  static QPointer<QStyle> style;
+  if (!style) {
+    style = new StarPasswordStyle;
+    style->setParent(qApp);
+  }
+  return style;
+}
+
+// The local files a drag carries; empty when it carries none.
+std::vector<std::string> droppedFiles(const QMimeData* data) {
+  std::vector<std::string> files;
+  if (data == nullptr || !data->hasUrls()) return files;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) continue;
+    const QByteArray name = QFile::encodeName(url.toLocalFile());
+    files.emplace_back(name.constData(), static_cast<std::size_t>(name.size()));
+  }
+  return files;
+}
+
+bool isPlaced(ElementKind kind) { return kind != ElementKind::Status && kind != ElementKind::TaskIcon; }
+
+}  // namespace
+
+TDlgForm::TDlgForm(core::Runtime& rt, DialogOwner& owner, TrayShell& shell)
+    : QWidget(nullptr), rt_(rt), owner_(owner), shell_(shell) {
+  FormCreate();
+}
+
+TDlgForm::~TDlgForm() {
+  stopAcceptingDrops();
+  // The icons leave the notification area with their window.
+  for (auto& element : elements_) delete element->icon;
+}
+
+void TDlgForm::FormCreate() {
+  setObjectName(QStringLiteral("DlgForm"));
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setFont(dialogFont("MS Sans Serif", 8));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  setPalette(palette);
+  setWindowIcon(QApplication::windowIcon());
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { popupAt(mapToGlobal(at)); });
+  connect(qApp, &QApplication::focusChanged, this, &TDlgForm::focusChanged);
+}
+
+FrameMetrics TDlgForm::frameMetrics(const QWidget& window) {
+  FrameMetrics metrics;
+  QStyleOptionTitleBar option;
+  option.initFrom(&window);
+  option.titleBarFlags = Qt::Window;
+  metrics.captionHeight = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &window);
+  option.titleBarFlags = Qt::Tool;
+  metrics.smallCaptionHeight = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &window);
+  return metrics;
+}
+
+void TDlgForm::setFrame(const core::DialogFrame& frame) {
+  frame_ = frame;
+  setWindowTitle(toDisplay(frame.title));
+  centred_ = frame.top < 0;
+  if (!centred_) move(frame.left, frame.top);
+  const ClientSize client = clientSizeFor(frame.width, frame.height, frameMetrics(*this), false);
+  setFixedSize(client.width, client.height);
+}
+
+bool TDlgForm::nameTaken(std::string_view name) const {
+  for (const auto component : kOwnComponents)
+    if (sameName(component, name)) return true;
+  return find(name) != nullptr;
+}
+
+Element* TDlgForm::find(std::string_view name) const {
+  if (name.empty()) return nullptr;
+  for (const auto& element : elements_)
+    if (!element->name.empty() && sameName(element->name, name)) return element.get();
+  return nullptr;
+}
+
+core::CreateResult TDlgForm::addElement(const core::ElementSpec& spec) {
+  if (!spec.name.empty() && nameTaken(spec.name)) return core::CreateResult::Refused;
+  auto element = std::make_unique<Element>();
+  element->kind = spec.kind;
+  element->name = spec.name;
+
+  if (spec.kind == ElementKind::TaskIcon) {
+    auto* icon = new TTaskIcon(shell_, this);
+    icon->setObjectName(toDisplay(spec.name));
+    QIcon image = QApplication::windowIcon();
+    if (!spec.text.empty()) {
+      const auto picture = loadPicture(rt_, spec.text);
+      if (!picture) {
+        delete icon;
+        return core::CreateResult::IconNotLoaded;
+      }
+      image = QIcon(*picture);
+    }
+    if (image.isNull()) image = style()->standardIcon(QStyle::SP_ComputerIcon);
+    icon->setIcon(image);
+    icon->setToolTip(spec.tip);
+    icon->setActive(true);
+    icon->OnClick = [this](TTaskIcon* sender) { TaskIconClickEvent(sender); };
+    element->icon = icon;
+  } else {
+    QWidget* widget = createWidget(*element, spec);
+    element->widget = widget;
+    widget->setObjectName(toDisplay(spec.name));
+    for (const auto& style : spec.styles) applyTextStyle(*widget, spec.kind, style);
+    if (element->autoSize) widget->adjustSize();
+  }
+  if (spec.takesFocus && focusElement_ == nullptr) focusElement_ = element.get();
+  elements_.push_back(std::move(element));
+  return core::CreateResult::Created;
+}
+
+QWidget* TDlgForm::createWidget(Element& element, const core::ElementSpec& spec) {
+  const QRect area(spec.left, spec.top, spec.width, spec.height);
+  Element* e = &element;
+  QWidget* widget = nullptr;
+  switch (spec.kind) {
+    case ElementKind::Button: {
+      auto* button = new QPushButton(toDisplay(spec.text), this);
+      button->setAutoDefault(true);  // Enter presses the button that has the focus
+      if (spec.defaultButton) {
+        button->setDefault(true);
+        defaultButton_ = button;
+      }
+      connect(button, &QPushButton::clicked, this, [this, e] { ButtonClickEvent(*e); });
+      widget = button;
+      break;
+    }
+    case ElementKind::Edit: {
+      auto* edit = new QLineEdit(this);
+      edit->setText(element.text.set(spec.text));
+      if (spec.password) {
+        edit->setStyle(starPasswordStyle());
+        edit->setEchoMode(QLineEdit::Password);
+      }
+      widget = edit;
+      break;
+    }
+    case ElementKind::Text: {
+      auto* label = new QLabel(toDisplayText(spec.text), this);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      label->setWordWrap(spec.height >= 30);
+      label->setAutoFillBackground(!spec.transparent);
+      element.autoSize = spec.width == 0;
+      widget = label;
+      break;
+    }
+    case ElementKind::Check: {
+      auto* check = new CheckElement(toDisplay(spec.text), this);
+      check->setState(spec.number);
+      widget = check;
+      break;
+    }
+    case ElementKind::Radio: {
+      auto* radio = new RadioElement(spec.items, this);
+      radio->setTitle(toDisplay(spec.text));
+      radio->select(spec.selected);
+      widget = radio;
+      break;
+    }
+    case ElementKind::List: {
+      auto* list = new QListWidget(this);
+      list->setSelectionMode(QAbstractItemView::SingleSelection);
+      list->setSortingEnabled(spec.sorted);
+      widget = list;
+      break;
+    }
+    case ElementKind::Combo: {
+      auto* combo = new QComboBox(this);
+      combo->setEditable(true);
+      combo->setInsertPolicy(QComboBox::NoInsert);  // typed texts join the items when the focus leaves
+      combo->setEditText(element.text.set(spec.text));
+      element.sorted = spec.sorted;
+      widget = combo;
+      break;
+    }
+    case ElementKind::Progress: {
+      auto* bar = new QProgressBar(this);
+      bar->setRange(0, 100);
+      bar->setTextVisible(false);
+      bar->setValue(std::clamp(spec.number, 0, 100));
+      widget = bar;
+      break;
+    }
+    case ElementKind::Bitmap: {
+      auto* bitmap = new BitmapElement(spec.width == 0, spec.stretch, this);
+      bitmap->setGeometry(area);
+      if (const auto picture = loadPicture(rt_, spec.text)) {
+        bitmap->showPicture(*picture);
+      } else {
+        bitmap->hide();
+      }
+      if (spec.clickable) {
+        bitmap->onPress = [this, e](Qt::MouseButton button, QPoint at) { MouseClickEvent(*e, button, at); };
+        if (spec.cursor == core::ClickCursor::Hand) bitmap->setCursor(Qt::PointingHandCursor);
+        if (spec.cursor == core::ClickCursor::Cross) bitmap->setCursor(Qt::CrossCursor);
+      }
+      return bitmap;
+    }
+    case ElementKind::Status: {
+      auto* bar = new QStatusBar(this);
+      bar->setSizeGripEnabled(false);
+      element.statusText = new QLabel(toDisplay(spec.text), bar);
+      bar->addWidget(element.statusText, 1);
+      statusBars_.push_back(bar);
+      placeStatusBars();
+      return bar;
+    }
+    default:
+      break;
+  }
+  if (isPlaced(spec.kind)) widget->setGeometry(area);
+  return widget;
+}
+
+void TDlgForm::addDialogStyle(core::DialogStyle style) {
+  switch (style) {
+    case core::DialogStyle::DragDrop:
+      dragDrop_ = true;
+      break;
+    case core::DialogStyle::OnTop:
+      onTop_ = true;
+      break;
+    case core::DialogStyle::SmallCaption:
+      smallCaption_ = true;
+      break;
+    case core::DialogStyle::SavePosition:
+      savePos_ = true;
+      break;
+  }
+}
+
+void TDlgForm::setPopupMenu(const std::vector<std::string>& captions) {
+  delete popup_;
+  popup_ = new QMenu(this);
+  for (const auto& caption : captions) {
+    QAction* action = popup_->addAction(toDisplay(caption));
+    connect(action, &QAction::triggered, this, [this, caption] { MenuClickEvent(caption); });
+  }
+}
+
+void TDlgForm::popupAt(const QPoint& globalPosition) {
+  if (popup_) popup_->popup(globalPosition);
+}
+
+void TDlgForm::setTitle(std::string_view title) { setWindowTitle(toDisplay(title)); }
+
+void TDlgForm::showDialog() {
+  Qt::WindowFlags flags = (smallCaption_ ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+  if (onTop_) flags |= Qt::WindowStaysOnTopHint;
+  setWindowFlags(flags);
+  const ClientSize client = clientSizeFor(frame_.width, frame_.height, frameMetrics(*this), smallCaption_);
+  setFixedSize(client.width, client.height);
+  FormShow();
+  show();
+  activateWindow();
+  if (focusElement_ != nullptr && focusElement_->widget != nullptr) focusElement_->widget->setFocus();
+}
+
+void TDlgForm::FormShow() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+  if (savePos_) {
+    // A saved position replaces centring; with none saved yet the window
+    // opens where it was created, or at the design position.
+    WindowPlace place;
+    place.top = centred_ ? kDesignTop : frame_.top;
+    place.left = centred_ ? kDesignLeft : frame_.left;
+    centred_ = false;
+    restorePosition(rt_.os.registry, savedPositionKey(rt_.scriptPath), place, area.width(), area.height(), false);
+    move(place.left, place.top);
+    if (place.state == WindowState::Maximised) setWindowState(Qt::WindowMaximized);
+  } else if (centred_) {
+    const int outerHeight = frame_.height + frameMetrics(*this).captionHeight;
+    move(area.x() + (area.width() - frame_.width) / 2, area.y() + (area.height() - outerHeight) / 2);
+  }
+  if (dragDrop_) {
+    setAcceptDrops(true);
+    qApp->installEventFilter(this);
+    filtering_ = true;
+  }
+}
+
+void TDlgForm::stopAcceptingDrops() {
+  if (filtering_) qApp->removeEventFilter(this);
+  filtering_ = false;
+  setAcceptDrops(false);
+}
+
+void TDlgForm::closeEvent(QCloseEvent* event) {
+  bool canClose = true;
+  FormCloseQuery(canClose);
+  if (!canClose) {
+    event->ignore();
+    return;
+  }
+  FormClose();
+  event->accept();
+}
+
+void TDlgForm::FormCloseQuery(bool& canClose) {
+  rt_.eventText = "CLOSE";
+  if (dragDrop_) {
+    rt_.droppedFiles.clear();
+    stopAcceptingDrops();
+    dragDrop_ = false;
+  }
+  // Only the script closes its window; anyone else's request becomes the
+  // event CLOSE, and the script decides.
+  canClose = rt_.stop || owner_.closingRequested();
+}
+
+void TDlgForm::FormClose() {
+  if (savePos_) {
+    WindowPlace place;
+    const Qt::WindowStates state = windowState();
+    place.state = state.testFlag(Qt::WindowMinimized)   ? WindowState::Minimised
+                  : state.testFlag(Qt::WindowMaximized) ? WindowState::Maximised
+                                                        : WindowState::Normal;
+    place.top = pos().y();
+    place.left = pos().x();
+    savePosition(rt_.os.registry, savedPositionKey(rt_.scriptPath), place, false);
+  }
+  focusElement_ = nullptr;
+  for (auto& element : elements_) {
+    delete element->icon;
+    element->icon = nullptr;
+  }
+  owner_.formClosed(this);
+}
+
+void TDlgForm::ButtonClickEvent(const Element& button) { rt_.eventText = upper(button.name) + "BUTTON"; }
+
+void TDlgForm::MouseClickEvent(const Element& bitmap, Qt::MouseButton button, QPoint at) {
+  const char* name = button == Qt::LeftButton     ? "LEFT"
+                     : button == Qt::RightButton  ? "RIGHT"
+                     : button == Qt::MiddleButton ? "CENTER"
+                                                  : nullptr;
+  if (name == nullptr) return;  // the mouse's extra buttons mean nothing here
+  rt_.click = {name, at.x(), at.y()};
+  rt_.eventText = bitmap.name + "CLICK";
+}
+
+void TDlgForm::MenuClickEvent(const std::string& caption) { rt_.eventText = upper(caption) + "MENU"; }
+
+void TDlgForm::TaskIconClickEvent(TTaskIcon* icon) {
+  for (const auto& element : elements_)
+    if (element->icon == icon) rt_.eventText = upper(element->name) + "ICON";
+}
+
+void TDlgForm::ComboExitEvent(Element& element) {
+  auto* combo = static_cast<QComboBox*>(element.widget);
+  const QString typed = combo->currentText();
+  if (typed.isEmpty()) return;
+  for (int i = 0; i < combo->count(); ++i)
+    if (combo->itemText(i).compare(typed, Qt::CaseInsensitive) == 0) return;
+  int at = 0;
+  if (element.sorted)
+    while (at < combo->count() && combo->itemText(at).compare(typed, Qt::CaseInsensitive) < 0) ++at;
+  const std::string bytes = element.text.read(typed);
+  combo->insertItem(at, typed, QByteArray::fromStdString(bytes));
+  combo->setEditText(typed);  // inserting must not change what the field shows
+}
+
+void TDlgForm::focusChanged(QWidget* old, QWidget* now) {
+  if (old == nullptr) return;
+  for (auto& element : elements_) {
+    if (element->kind != ElementKind::Combo) continue;
+    QWidget* combo = element->widget;
+    const bool wasInside = old == combo || combo->isAncestorOf(old);
+    const bool isInside = now != nullptr && (now == combo || combo->isAncestorOf(now));
+    if (wasInside && !isInside) ComboExitEvent(*element);
+  }
+}
+
+bool TDlgForm::eventFilter(QObject* watched, QEvent* event) {
+  if (AppMessage(watched, event)) return true;
+  return QWidget::eventFilter(watched, event);
+}
+
+bool TDlgForm::AppMessage(QObject* receiver, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+  if (!dragDrop_) return false;
+  auto* widget = qobject_cast<QWidget*>(receiver);
+  if (widget == nullptr || widget->window() != this) return false;
+  auto* drop = static_cast<QDropEvent*>(event);
+  std::vector<std::string> files = droppedFiles(drop->mimeData());
+  if (files.empty()) return false;
+  drop->acceptProposedAction();
+  if (type == QEvent::Drop) {
+    rt_.droppedFiles = std::move(files);  // a drop still held is replaced
+    rt_.eventText = "DRAGDROP";
+  }
+  return true;
+}
+
+void TDlgForm::keyPressEvent(QKeyEvent* event) {
+  // Enter anywhere but on a button presses the default button.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && defaultButton_ != nullptr &&
+      defaultButton_->isEnabled() && defaultButton_->isVisible()) {
+    defaultButton_->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TDlgForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeStatusBars();
+}
+
+void TDlgForm::placeStatusBars() {
+  for (QStatusBar* bar : statusBars_) {
+    const int h = bar->sizeHint().height();
+    bar->setGeometry(0, height() - h, width(), h);
+  }
+}
+
+}  // namespace quillan::dialog
