@@ -116,10 +116,37 @@ void readWaitAndPriority(Runtime& rt, os::ProgramRequest& request, bool& wait) {
   request.priority = priorityFor(nextField(rt));
 }
 
+// The quotes a script writes around a path are gone by the time RUN sees
+// its field, so "/opt/My Tools/tool -v" arrives without them. When the first
+// word names a path that does not exist, the longer runs of words are tried
+// in turn, and the first that names an existing file is the program.
+CommandLineParts programOf(Runtime& rt, std::string_view commandLine) {
+  CommandLineParts parts = splitProgram(commandLine);
+  const bool isPath = parts.program.find_first_of("/\\") != std::string::npos;
+  if (!isPath || rt.os.fs == nullptr || rt.os.fs->exists(parts.program) ||
+      commandLine.find('"') != std::string_view::npos)
+    return parts;
+  for (std::size_t blank = commandLine.find(' ', parts.program.size() + 1); ;
+       blank = commandLine.find(' ', blank + 1)) {
+    const std::string_view candidate = commandLine.substr(0, blank);
+    if (candidate.back() != ' ' && rt.os.fs->exists(candidate)) {
+      CommandLineParts found;
+      found.program.assign(candidate);
+      if (blank != std::string_view::npos) {
+        const std::size_t rest = commandLine.find_first_not_of(' ', blank);
+        if (rest != std::string_view::npos) found.parameters.assign(commandLine.substr(rest));
+      }
+      return found;
+    }
+    if (blank == std::string_view::npos) break;
+  }
+  return parts;
+}
+
 void runWith(Runtime& rt, os::ShowMode show) {
   const std::string commandLine = requiredField(rt);
   if (rt.error != 0) return;
-  const CommandLineParts parts = splitProgram(commandLine);
+  const CommandLineParts parts = programOf(rt, commandLine);
   os::ProgramRequest request;
   request.verb = "open";
   request.file = parts.program;

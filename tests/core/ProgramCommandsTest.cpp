@@ -319,3 +319,34 @@ TEST(Session, ExitWinAsksAndTheScriptGoesOn) {
 
 }  // namespace
 }  // namespace quillan
+
+namespace quillan {
+namespace {
+
+// The quotes written around a path are gone when RUN reads its field; the
+// longer runs of words are tried until one names an existing file.
+TEST(ProgramPathWithBlanks, IsFoundWithoutItsQuotes) {
+  struct Case {
+    std::string line, file;
+    std::vector<std::string> arguments;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"RUN \"/opt/my prog/x\" -v  two", "/opt/my prog/x", {"-v", "two"}},
+           {"RUN /opt/my prog/x", "/opt/my prog/x", {}},
+           {"RUN /opt/my prog/x a", "/opt/my prog/x", {"a"}},
+           {"RUN /opt/nothing here -v", "/opt/nothing", {"here", "-v"}},   // nothing exists: first word
+           {"RUN ./tool a b", "./tool", {"a", "b"}},                        // the first word exists
+           {"RUN bare name", "bare", {"name"}}}) {                          // names go to PATH
+    Harness h;
+    h.fs.files["/opt/my prog/x"] = "";
+    h.fs.files["./tool"] = "";
+    h.fs.files["./tool a"] = "";
+    h.run({c.line});
+    ASSERT_EQ(h.processes.started.size(), 1u) << c.line;
+    EXPECT_EQ(h.processes.started[0].request.file, c.file) << c.line;
+    EXPECT_EQ(h.processes.started[0].request.arguments, c.arguments) << c.line;
+  }
+}
+
+}  // namespace
+}  // namespace quillan
