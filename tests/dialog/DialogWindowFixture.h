@@ -19,6 +19,7 @@
 #include "platform/registry/SqliteRegistry.h"
 #include "platform/unattended/UnattendedSession.h"
 #include "runtime/commands/CommandLibrary.h"
+#include "ScriptLines.h"
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/Variables.h"
 #include "runtime/dialog/QtDialogHost.h"
@@ -44,7 +45,7 @@ inline std::string pngBytes(int width, int height, QColor colour) {
   return bytes.toStdString();
 }
 
-struct DialogWindow : ::testing::Test {
+struct DialogWindow : ::testing::Test, ScriptLines<DialogWindow> {
   QtProcessingUi ui;
   fake::FakeFileSystem fs;
   FakeTrayShell shell;
@@ -90,24 +91,6 @@ struct DialogWindow : ::testing::Test {
     return text;
   }
 
-  int line(const std::string& text) {
-    rt.error = 0;
-    rt.store = {text};
-    rt.line = 0;
-    rt.work = text;
-    core::executeLine(rt);
-    return rt.error;
-  }
-  int run(std::vector<std::string> lines) {
-    rt.store = std::move(lines);
-    rt.line = 0;
-    core::runLines(rt);
-    return rt.error;
-  }
-  std::string value(const std::string& expression) {
-    line("%Z = " + expression);
-    return rt.vars[9 + 25];
-  }
   // As the end of a script closes the dialog.
   void closeDialog() {
     if (!host || !host->exists()) return;

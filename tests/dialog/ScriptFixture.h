@@ -12,6 +12,7 @@
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "runtime/commands/CommandLibrary.h"
+#include "ScriptLines.h"
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/Variables.h"
 #include "runtime/functions/FunctionLibrary.h"
@@ -27,7 +28,7 @@ struct CallbackUi : fake::FakeUserInterface {
   }
 };
 
-struct ScriptFixture : ::testing::Test {
+struct ScriptFixture : ::testing::Test, ScriptLines<ScriptFixture> {
   CallbackUi ui;
   fake::FakeFileSystem fs;
   RecordingHost host;
@@ -38,28 +39,6 @@ struct ScriptFixture : ::testing::Test {
     functions::installFunctions(rt, functions::standardFunctions());
     core::prepare(rt, "/work/Tool.exe", {});
     rt.dialog = &host;
-  }
-
-  // Executes one line as the loop would; returns the error it left.
-  int line(const std::string& text) {
-    rt.error = 0;
-    rt.store = {text};
-    rt.line = 0;
-    rt.work = text;
-    core::executeLine(rt);
-    return rt.error;
-  }
-  // Runs lines as a script, without the report and termination.
-  int run(std::vector<std::string> lines) {
-    rt.store = std::move(lines);
-    rt.line = 0;
-    core::runLines(rt);
-    return rt.error;
-  }
-  // The value of an expression, through an assignment to %Z.
-  std::string value(const std::string& expression) {
-    line("%Z = " + expression);
-    return rt.vars[9 + 25];
   }
 };
 
