@@ -3,7 +3,7 @@
 # Uses sudo when not run as root; installs nothing that is already there.
 set -eu
 
-PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+PACKAGES="cmake ninja-build g++ clang clang-format libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libsqlite3-dev libgtest-dev googletest

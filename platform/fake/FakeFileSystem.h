@@ -1,5 +1,6 @@
 // A file system held in a map, for tests of the interpreter. Paths are
-// compared as given; the current directory is "/work".
+// compared as given; the current directory is "/work". A read planned to
+// fail in `faults` ("readFile") returns the planned errno.
 #pragma once
 
 #include <cerrno>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "platform/api/FileSystem.h"
+#include "platform/fake/FailOnCue.h"
 
 namespace quillan::fake {
 
@@ -14,7 +16,7 @@ class FakeFileSystem : public os::FileSystem {
  public:
   std::map<std::string, std::string, std::less<>> files;
   std::string configDir = "/home/user/.config/quillan";
-  int failReadsWith = 0;  // a non-zero errno makes every read fail
+  FailOnCue faults;
 
   bool exists(std::string_view path) override { return files.find(path) != files.end(); }
   std::string fullPath(std::string_view path) override {
@@ -23,7 +25,7 @@ class FakeFileSystem : public os::FileSystem {
   }
   std::string userConfigDir() override { return configDir; }
   int readFile(std::string_view path, std::string& contents) override {
-    if (failReadsWith != 0) return failReadsWith;
+    if (const int error = faults.next("readFile"); error != 0) return error;
     const auto it = files.find(path);
     if (it == files.end()) return ENOENT;
     contents = it->second;

@@ -27,10 +27,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::op
 // Exit statuses of scriptrun, documented in the README.
 enum ExitStatus : int {
   kExitNormal = 0,      // the script ended normally (1-23: the run-time error code)
-  kExitUsage = 2,       // the runtime's own options were wrong
+  kExitUsage = 64,      // the runtime's own options were wrong (EX_USAGE), never a run-time error code
   kExitCannotRun = 66,  // the compiled script file could not be read or is corrupt
   kExitNotAvailable = 69,  // the script used a command or function this build lacks
   kExitUnexpected = 70,    // a failure escaped while the script ran
+  kExitStuck = 75,  // unattended, WAIT EVENT had no event and no user action left
 };
 
 }  // namespace quillan::core

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "QuillanVersion.h"
 #include "platform/locale/PosixClock.h"
 #include "platform/locale/PosixLocale.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -45,9 +46,10 @@ constexpr const char* kHelp =
     "                       launcher.\n"
     "\n"
     "Exit status: 0 after a normal end; the run-time error code (1-23) when an\n"
-    "error ended the script; 66 when the file cannot be run; 69 when the\n"
-    "script needs a command this build lacks; 70 after an unexpected error;\n"
-    "75 when an unattended run waited for an event with no user action left.\n";
+    "error ended the script; 64 when these options are wrong; 66 when the file\n"
+    "cannot be run; 69 when the script needs a command this build lacks; 70\n"
+    "after an unexpected error; 75 when an unattended run waited for an event\n"
+    "with no user action left.\n";
 
 std::optional<std::string> environment(const char* name) {
   const char* value = std::getenv(name);
@@ -65,13 +67,10 @@ void chooseHeadlessPlatform() {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
-// Unattended, WAIT EVENT had no event and no user action left to wait for.
-constexpr int kExitStuck = 75;
-
 int exitStatusOf(const core::Runtime& rt, bool ran) {
   if (!ran) return core::kExitCannotRun;
   if (rt.unexpectedError) return core::kExitUnexpected;
-  if (rt.stuck) return kExitStuck;
+  if (rt.stuck) return core::kExitStuck;
   if (rt.error == core::kNotAvailable) return core::kExitNotAvailable;
   return rt.error;
 }
@@ -83,7 +82,7 @@ int main(int argc, char** argv) {
   const core::CommandLine line = core::parseCommandLine(args, environment("QUILLAN_UNATTENDED"));
   switch (line.action) {
     case core::CommandLine::Action::Help: std::fputs(kHelp, stdout); return 0;
-    case core::CommandLine::Action::Version: std::puts("scriptrun (Quillan) 2.05"); return 0;
+    case core::CommandLine::Action::Version: std::puts("scriptrun (Quillan) " QUILLAN_VERSION_TEXT); return 0;
     case core::CommandLine::Action::Usage:
       std::fprintf(stderr, "scriptrun: %s (see scriptrun --help)\n", line.usageError.c_str());
       return core::kExitUsage;

@@ -1,4 +1,5 @@
 // System facts and the runtime's own version.
+#include "QuillanVersion.h"
 #include "runtime/core/FieldReader.h"
 #include "runtime/core/Keywords.h"
 #include "runtime/functions/FunctionLibrary.h"
@@ -6,7 +7,7 @@
 namespace quillan::functions {
 namespace {
 
-constexpr std::string_view kVersionText = "2.05 (32-bit)";
+constexpr std::string_view kVersionText = QUILLAN_VERSION_TEXT " (32-bit)";
 
 // Items by their first occurrence in the packed string; the machine facts
 // come from the platform, in plain decimal.

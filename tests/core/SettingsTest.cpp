@@ -1,21 +1,15 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
-#include <filesystem>
 
-#include "platform/registry/SqliteRegistry.h"
+#include "platform/fake/FakeRegistry.h"
 #include "runtime/core/Settings.h"
 
 namespace quillan::core {
 namespace {
 
 struct Settings : ::testing::Test {
-  std::string path = std::filesystem::temp_directory_path() / ("quillan-settings-" + std::to_string(getpid()) + ".db");
-  reg::SqliteRegistry registry{path};
-  ~Settings() override {
-    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path + suffix);
-  }
+  fake::FakeRegistry registry;
 
   void setRaw(std::string_view subkey, std::string_view name, std::uint32_t type, const std::string& bytes) {
     reg::Handle key = 0;
@@ -55,6 +49,24 @@ TEST_F(Settings, NumbersRoundTripAndCreateTheSubkey) {
   EXPECT_EQ(readSettingNumber(&registry, "USERSCRIPTS\\tool", "TOP", 0), -120);
   setRaw("UserScripts\\Tool", "Left", reg::Sz, std::string("7\0", 2));
   EXPECT_EQ(readSettingNumber(&registry, "UserScripts\\Tool", "Left", 3), 3);
+}
+
+// A store that fails part way: reads give the default, a write reports the
+// failure instead of success, whichever step refused.
+TEST_F(Settings, StoreFailuresGiveTheDefaultOrFalse) {
+  ASSERT_TRUE(writeSettingNumber(&registry, "Program", "Top", 42));
+  for (const char* op : {"openKey", "queryValue"}) {
+    registry.faults.failCall(op, 1, reg::StoreFailure);
+    EXPECT_EQ(readSettingNumber(&registry, "Program", "Top", -1), -1) << op;
+    EXPECT_EQ(readSettingNumber(&registry, "Program", "Top", -1), 42) << op << ", next call";
+  }
+  for (const char* op : {"createKey", "setValue"}) {
+    registry.faults.failCall(op, 1, reg::StoreFailure);
+    EXPECT_FALSE(writeSettingNumber(&registry, "Program", "Top", 7)) << op;
+    EXPECT_EQ(readSettingNumber(&registry, "Program", "Top", -1), 42) << op << ": nothing written";
+  }
+  registry.faults.failEveryCall("queryValue", reg::StoreFailure);
+  EXPECT_EQ(readSettingText(&registry, "Program", "Top", "dflt"), "dflt");
 }
 
 TEST(SettingsWithoutStore, EveryRoutineFallsBack) {

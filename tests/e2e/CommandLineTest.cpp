@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "ProcessRunner.h"
+#include "QuillanVersion.h"
 #include "tools/quillanc/ScriptCompiler.h"
 
 namespace quillan::testing {
@@ -65,9 +66,9 @@ TEST_F(ScriptrunCommandLine, HelpAndVersionPrintAndExit) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("Usage: scriptrun"), std::string::npos);
   const auto version = runProgram(SCRIPTRUN_PATH, {"--version"}, env);
-  EXPECT_EQ(version.out, "scriptrun (Quillan) 2.05\n");
+  EXPECT_EQ(version.out, "scriptrun (Quillan) " QUILLAN_VERSION_TEXT "\n");
   const auto bad = runProgram(SCRIPTRUN_PATH, {"--frobnicate", "x.exe"}, env);
-  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.status, 64);
   EXPECT_EQ(bad.out, "");
 }
 
@@ -91,7 +92,7 @@ TEST_F(ScriptrunCommandLine, RunTimeErrorIsTheExitStatus) {
 TEST_F(ScriptrunCommandLine, AnswerFileThatCannotBeReadIsAUsageError) {
   const std::string exe = compile("a", "INFO x\n");
   const auto r = runProgram(SCRIPTRUN_PATH, {"--unattended=" + dir + "/none.answers", exe}, env);
-  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.status, 64);
   EXPECT_EQ(r.out, "");
   EXPECT_NE(r.err.find("none.answers"), std::string::npos);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "QuillanVersion.h"
 #include "runtime/core/ScriptFormat.h"
 
 namespace quillan::compiler {
@@ -81,7 +82,7 @@ CompileResult compileLines(const std::vector<std::string>& lines, std::size_t ma
 
   // The header carries no information the runtime uses; it names the
   // format for people who look at the file.
-  std::string header = "Quillan compiled script 2.05";
+  std::string header = "Quillan compiled script " QUILLAN_VERSION_TEXT;
   header.resize(kScriptHeaderSize, '\0');
   const std::size_t headerAt = out.size();
   out += header;

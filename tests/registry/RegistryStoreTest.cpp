@@ -1,7 +1,9 @@
-// The SQLite registry store against the Windows registry behaviours it
-// stands in for: results, names, types, order, deletion, handles, sharing
+// The registry stores (the SQLite one and the in-memory fake) against the
+// registry behaviours they stand in for: results, names, types, order, deletion, handles, sharing
 // between objects and processes, and a file that is not a database.
 #include "platform/registry/SqliteRegistry.h"
+
+#include "platform/fake/FakeRegistry.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -14,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,55 +39,98 @@ std::string readFile(const fs::path& p) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-class SqliteRegistryTest : public ::testing::Test {
+// The calls every test makes, on whichever store the fixture holds.
+class StoreCalls {
  protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/quillan-reg-XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    dir = tmpl;
-    reg.emplace((dir / "registry.db").string());
-  }
-  void TearDown() override {
-    reg.reset();
-    fs::remove_all(dir);
-  }
+  virtual ~StoreCalls() = default;
+  virtual Registry& store() = 0;
 
   Handle create(std::string_view path, Handle parent = CurrentUser) {
     Handle h = 0;
-    EXPECT_EQ(reg->createKey(parent, path, h), Success) << path;
+    EXPECT_EQ(store().createKey(parent, path, h), Success) << path;
     return h;
   }
   Status set(Handle h, std::string_view name, const Bytes& data, std::uint32_t type = Sz) {
-    return reg->setValue(h, name, type, data.data(), std::uint32_t(data.size()));
+    return store().setValue(h, name, type, data.data(), std::uint32_t(data.size()));
   }
   // The stored type and bytes, or nullopt when the query fails.
   std::optional<std::pair<std::uint32_t, Bytes>> get(Handle h, std::string_view name) {
     std::uint32_t type = 0, size = 0;
-    if (reg->queryValue(h, name, &type, nullptr, &size) != Success) return std::nullopt;
+    if (store().queryValue(h, name, &type, nullptr, &size) != Success) return std::nullopt;
     Bytes data(size);
-    if (reg->queryValue(h, name, &type, data.data(), &size) != Success) return std::nullopt;
+    if (store().queryValue(h, name, &type, data.data(), &size) != Success) return std::nullopt;
     data.resize(size);
     return std::make_pair(type, data);
   }
   std::vector<std::string> subkeys(Handle h) {
     std::vector<std::string> names;
     std::string name;
-    for (std::uint32_t i = 0; reg->enumKey(h, i, name) == Success; ++i) names.push_back(name);
+    for (std::uint32_t i = 0; store().enumKey(h, i, name) == Success; ++i) names.push_back(name);
     return names;
   }
   std::vector<std::string> values(Handle h) {
     std::vector<std::string> names;
     std::string name;
-    for (std::uint32_t i = 0; reg->enumValue(h, i, name, nullptr, nullptr, nullptr) == Success; ++i)
+    for (std::uint32_t i = 0; store().enumValue(h, i, name, nullptr, nullptr, nullptr) == Success; ++i)
       names.push_back(name);
     return names;
   }
+};
+
+fs::path makeTempDir() {
+  char tmpl[] = "/tmp/quillan-reg-XXXXXX";
+  EXPECT_NE(::mkdtemp(tmpl), nullptr);
+  return tmpl;
+}
+
+// The SQLite store itself: files, connections and processes.
+class SqliteRegistryTest : public ::testing::Test, protected StoreCalls {
+ protected:
+  void SetUp() override {
+    dir = makeTempDir();
+    reg.emplace((dir / "registry.db").string());
+  }
+  void TearDown() override {
+    reg.reset();
+    fs::remove_all(dir);
+  }
+  Registry& store() override { return *reg; }
 
   fs::path dir;
   std::optional<SqliteRegistry> reg;
 };
 
-TEST_F(SqliteRegistryTest, StringQueriedOneByteShortGivesMoreDataAndSizeNeeded) {
+// What every store must answer alike: the SQLite store, and the in-memory
+// fake that the interpreter's tests use in its place.
+enum class StoreKind { Sqlite, Fake };
+
+class RegistryContract : public ::testing::TestWithParam<StoreKind>, protected StoreCalls {
+ protected:
+  void SetUp() override {
+    dir = makeTempDir();
+    if (GetParam() == StoreKind::Sqlite) {
+      auto store = std::make_unique<SqliteRegistry>((dir / "registry.db").string());
+      sqlite = store.get();
+      reg = std::move(store);
+    } else {
+      reg = std::make_unique<fake::FakeRegistry>();
+    }
+  }
+  void TearDown() override {
+    reg.reset();
+    fs::remove_all(dir);
+  }
+  Registry& store() override { return *reg; }
+
+  fs::path dir;
+  std::unique_ptr<Registry> reg;
+  SqliteRegistry* sqlite = nullptr;  // the same store when it is the SQLite one
+};
+
+INSTANTIATE_TEST_SUITE_P(Stores, RegistryContract, ::testing::Values(StoreKind::Sqlite, StoreKind::Fake),
+                         [](const auto& info) { return info.param == StoreKind::Sqlite ? "Sqlite" : "Fake"; });
+
+TEST_P(RegistryContract, StringQueriedOneByteShortGivesMoreDataAndSizeNeeded) {
   Handle h = create("Software\\Test");
   const Bytes text = sz("Value text");  // 11 bytes with the NUL
   ASSERT_EQ(set(h, "str", text), Success);
@@ -101,7 +147,7 @@ TEST_F(SqliteRegistryTest, StringQueriedOneByteShortGivesMoreDataAndSizeNeeded) 
   EXPECT_EQ(buf, text);
 }
 
-TEST_F(SqliteRegistryTest, ValuesEnumerateInCreationOrderAndMissingIsNotFound) {
+TEST_P(RegistryContract, ValuesEnumerateInCreationOrderAndMissingIsNotFound) {
   Handle h = create("Order");
   for (const char* name : {"A", "C", "D", "B"}) ASSERT_EQ(set(h, name, sz(name)), Success);
   EXPECT_EQ(values(h), (std::vector<std::string>{"A", "C", "D", "B"}));
@@ -117,7 +163,7 @@ TEST_F(SqliteRegistryTest, ValuesEnumerateInCreationOrderAndMissingIsNotFound) {
   EXPECT_EQ(get(h, "C")->first, Dword);
 }
 
-TEST_F(SqliteRegistryTest, DeletingKeyWithSubkeysFailsAndLeavesTreeWhole) {
+TEST_P(RegistryContract, DeletingKeyWithSubkeysFailsAndLeavesTreeWhole) {
   Handle leaf = create("Tree\\Branch\\Leaf");
   ASSERT_EQ(set(leaf, "v", sz("x")), Success);
   Handle branch = create("Tree\\Branch");
@@ -140,7 +186,7 @@ TEST_F(SqliteRegistryTest, DeletingKeyWithSubkeysFailsAndLeavesTreeWhole) {
   EXPECT_EQ(reg->openKey(CurrentUser, "Tree", h), FileNotFound);
 }
 
-TEST_F(SqliteRegistryTest, OpenFindsOnlyExistingKeysAndCreatesNothing) {
+TEST_P(RegistryContract, OpenFindsOnlyExistingKeysAndCreatesNothing) {
   Handle h = 7;
   EXPECT_EQ(reg->openKey(CurrentUser, "Missing\\Deeper", h), FileNotFound);
   EXPECT_EQ(h, 0u);
@@ -164,7 +210,7 @@ TEST_F(SqliteRegistryTest, OpenFindsOnlyExistingKeysAndCreatesNothing) {
   EXPECT_EQ(reg->openKey(LocalMachine, "Missing", h), FileNotFound);
 }
 
-TEST_F(SqliteRegistryTest, NamesIgnoreAsciiCaseAndKeepTheirFirstSpelling) {
+TEST_P(RegistryContract, NamesIgnoreAsciiCaseAndKeepTheirFirstSpelling) {
   Handle h = create("Software\\MixedCase");
   ASSERT_EQ(set(h, "ValueName", sz("v")), Success);
   struct Row { const char* key; const char* value; };
@@ -184,7 +230,7 @@ TEST_F(SqliteRegistryTest, NamesIgnoreAsciiCaseAndKeepTheirFirstSpelling) {
   EXPECT_FALSE(get(h, "\xE4").has_value());
 }
 
-TEST_F(SqliteRegistryTest, TypesAndBytesRoundTripExactly) {
+TEST_P(RegistryContract, TypesAndBytesRoundTripExactly) {
   struct Row { const char* name; std::uint32_t type; Bytes data; };
   const Row rows[] = {
       {"sz with nul", Sz, sz("hello")},
@@ -200,14 +246,17 @@ TEST_F(SqliteRegistryTest, TypesAndBytesRoundTripExactly) {
   };
   Handle h = create("Types");
   for (const Row& r : rows) ASSERT_EQ(set(h, r.name, r.data, r.type), Success) << r.name;
-  SqliteRegistry other(reg->path());  // and through a fresh connection
-  Handle o = 0;
-  ASSERT_EQ(other.openKey(CurrentUser, "Types", o), Success);
   for (const Row& r : rows) {
     auto got = get(h, r.name);
     ASSERT_TRUE(got) << r.name;
     EXPECT_EQ(got->first, r.type) << r.name;
     EXPECT_EQ(got->second, r.data) << r.name;
+  }
+  if (sqlite == nullptr) return;
+  SqliteRegistry other(sqlite->path());  // and through a fresh connection
+  Handle o = 0;
+  ASSERT_EQ(other.openKey(CurrentUser, "Types", o), Success);
+  for (const Row& r : rows) {
     std::uint32_t type = 0, size = 64;
     std::uint8_t buf[64];
     ASSERT_EQ(other.queryValue(o, r.name, &type, buf, &size), Success) << r.name;
@@ -215,7 +264,7 @@ TEST_F(SqliteRegistryTest, TypesAndBytesRoundTripExactly) {
   }
 }
 
-TEST_F(SqliteRegistryTest, TypeOnlyQueryReadsNoData) {
+TEST_P(RegistryContract, TypeOnlyQueryReadsNoData) {
   Handle h = create("Q");
   ASSERT_EQ(set(h, "v", Bytes{1, 2, 3, 4, 5}, Binary), Success);
   std::uint32_t type = 0, size = 0;
@@ -240,7 +289,7 @@ TEST_F(SqliteRegistryTest, TypeOnlyQueryReadsNoData) {
   EXPECT_EQ(size, 5u);
 }
 
-TEST_F(SqliteRegistryTest, DefaultValueHasEmptyNameAndExistsOnlyOnceWritten) {
+TEST_P(RegistryContract, DefaultValueHasEmptyNameAndExistsOnlyOnceWritten) {
   Handle h = create("Default");
   std::uint32_t size = 0;
   EXPECT_EQ(reg->queryValue(h, "", nullptr, nullptr, &size), FileNotFound);
@@ -255,7 +304,7 @@ TEST_F(SqliteRegistryTest, DefaultValueHasEmptyNameAndExistsOnlyOnceWritten) {
   EXPECT_EQ(reg->setValue(h, "bad", Sz, nullptr, 3), InvalidParameter);
 }
 
-TEST_F(SqliteRegistryTest, SubkeysEnumerateInCreationOrder) {
+TEST_P(RegistryContract, SubkeysEnumerateInCreationOrder) {
   Handle h = create("Kids");
   for (const char* name : {"zeta", "Alpha", "mid", "beta"}) create(name, h);
   EXPECT_EQ(subkeys(h), (std::vector<std::string>{"zeta", "Alpha", "mid", "beta"}));
@@ -266,7 +315,7 @@ TEST_F(SqliteRegistryTest, SubkeysEnumerateInCreationOrder) {
   EXPECT_EQ(subkeys(h), (std::vector<std::string>{"zeta", "mid", "beta", "ALPHA"}));
 }
 
-TEST_F(SqliteRegistryTest, DeleteRules) {
+TEST_P(RegistryContract, DeleteRules) {
   Handle h = create("Del\\Sub");
   ASSERT_EQ(set(h, "v", sz("x")), Success);
   EXPECT_EQ(reg->deleteKey(CurrentUser, "Del\\Nope"), FileNotFound);
@@ -285,7 +334,7 @@ TEST_F(SqliteRegistryTest, DeleteRules) {
   EXPECT_EQ(reg->deleteValue(back, "v"), FileNotFound);
 }
 
-TEST_F(SqliteRegistryTest, BadPathsAndLimits) {
+TEST_P(RegistryContract, BadPathsAndLimits) {
   const std::string part255(255, 'k'), part256(256, 'k');
   struct Row { std::string path; Status want; };
   const Row rows[] = {
@@ -318,7 +367,7 @@ TEST_F(SqliteRegistryTest, BadPathsAndLimits) {
   EXPECT_EQ(reg->openKey(bottom, "", more), Success);
 }
 
-TEST_F(SqliteRegistryTest, HandlesAreSmallAndCheckedAndReused) {
+TEST_P(RegistryContract, HandlesAreSmallAndCheckedAndReused) {
   Handle a = create("H\\A"), b = create("H\\B");
   EXPECT_GE(a, 1u);
   EXPECT_LT(b, 100u);
@@ -338,11 +387,14 @@ TEST_F(SqliteRegistryTest, HandlesAreSmallAndCheckedAndReused) {
   EXPECT_EQ(create("H\\C"), a);  // the freed number comes back
 }
 
-TEST_F(SqliteRegistryTest, HandleOfDeletedKeyFailsSanely) {
+TEST_P(RegistryContract, HandleOfDeletedKeyFailsSanely) {
   Handle stale = create("Gone");
   ASSERT_EQ(set(stale, "v", sz("x")), Success);
-  SqliteRegistry other(reg->path());
-  ASSERT_EQ(other.deleteKey(CurrentUser, "Gone"), Success);
+  // Deleted by another connection where there is one, else by this store.
+  std::optional<SqliteRegistry> other;
+  if (sqlite != nullptr) other.emplace(sqlite->path());
+  Registry& deleter = other ? static_cast<Registry&>(*other) : *reg;
+  ASSERT_EQ(deleter.deleteKey(CurrentUser, "Gone"), Success);
 
   std::uint32_t size = 0;
   std::string name;
