@@ -1,6 +1,8 @@
 #include "platform/ini/AtomicReplace.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,6 +40,56 @@ std::string directoryOf(const std::string& path) {
   if (slash == std::string::npos) return ".";
   if (slash == 0) return "/";
   return path.substr(0, slash);
+}
+
+// A run of decimal digits at the front of `rest`, taken off it; false when
+// there is none or it is too long to be a number we wrote.
+bool takeNumber(std::string_view& rest, unsigned long long& value) {
+  std::size_t n = 0;
+  value = 0;
+  while (n < rest.size() && rest[n] >= '0' && rest[n] <= '9') {
+    if (n == 19) return false;
+    value = value * 10 + static_cast<unsigned>(rest[n] - '0');
+    ++n;
+  }
+  rest.remove_prefix(n);
+  return n > 0;
+}
+
+// The writer's process id when `name` is one of our temporary files for the
+// file named `base` (BASE.~PID-COUNTER-NSEC, as createTemp names them), else 0.
+pid_t temporaryOwner(std::string_view name, std::string_view base) {
+  if (name.size() <= base.size() + 2 || name.substr(0, base.size()) != base || name.substr(base.size(), 2) != ".~")
+    return 0;
+  std::string_view rest = name.substr(base.size() + 2);
+  unsigned long long pid = 0, counter = 0, nsec = 0;
+  if (!takeNumber(rest, pid) || rest.empty() || rest.front() != '-') return 0;
+  rest.remove_prefix(1);
+  if (!takeNumber(rest, counter) || rest.empty() || rest.front() != '-') return 0;
+  rest.remove_prefix(1);
+  if (!takeNumber(rest, nsec) || !rest.empty()) return 0;
+  // 0 and negative numbers would make kill() address process groups.
+  if (pid == 0 || pid > static_cast<unsigned long long>(INT_MAX)) return 0;
+  return static_cast<pid_t>(pid);
+}
+
+// A writer killed between creating its temporary file and renaming it
+// leaves the file behind. Each write removes those of the same target whose
+// writer no longer runs; a live writer's file, and any other file, stay.
+void removeOrphanedTemporaries(const std::string& target) {
+  const std::string directory = directoryOf(target);
+  const std::size_t slash = target.rfind('/');
+  const std::string_view base =
+      slash == std::string::npos ? std::string_view(target) : std::string_view(target).substr(slash + 1);
+  DIR* dir = ::opendir(directory.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const pid_t owner = temporaryOwner(entry->d_name, base);
+    if (owner == 0 || owner == ::getpid()) continue;
+    if (::kill(owner, 0) == 0 || errno != ESRCH) continue;  // alive, or not ours to ask about
+    ::unlinkat(::dirfd(dir), entry->d_name, 0);
+  }
+  ::closedir(dir);
 }
 
 // Opens a new temporary file beside `target` with a name no one else uses.
@@ -84,6 +136,7 @@ void syncDirectory(const std::string& directory) {
 ReplaceResult replaceFileAtomically(const std::string& path, std::string_view bytes) {
   ReplaceResult result;
   const std::string target = resolveTarget(path);
+  removeOrphanedTemporaries(target);
 
   int err = 0;
   std::string tempPath;
@@ -122,7 +175,8 @@ ReplaceResult replaceFileAtomically(const std::string& path, std::string_view by
   fd = -1;
   if (closed != 0) return fail("Cannot write", errno);
 
-  if ((err = QUILLAN_INI_FAULT(Rename)) != 0 || (::rename(tempPath.c_str(), target.c_str()) != 0 && (err = errno) != 0)) {
+  if ((err = QUILLAN_INI_FAULT(Rename)) != 0 ||
+      (::rename(tempPath.c_str(), target.c_str()) != 0 && (err = errno) != 0)) {
     return fail("Cannot replace", err);
   }
   syncDirectory(directoryOf(target));

@@ -20,7 +20,9 @@ struct ReplaceResult {
 // The new file keeps the old one's permission bits (and its owner, where we
 // are allowed to set it); a new file gets 0666 less the umask. A symbolic
 // link at `path` is written through, not replaced. On failure the temporary
-// file is removed and the old file is untouched.
+// file is removed and the old file is untouched. Temporary files of the same
+// target that writers killed before their rename left behind are removed
+// first (those whose process is gone; no other file is touched).
 ReplaceResult replaceFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace quillan::ini

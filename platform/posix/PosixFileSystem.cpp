@@ -1,12 +1,12 @@
 #include "platform/posix/PosixFileSystem.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "platform/posix/PosixPaths.h"
+#include "platform/posix/RegularFile.h"
 
 namespace quillan::posix {
 
@@ -29,28 +29,7 @@ std::string PosixFileSystem::fullPath(std::string_view path) {
 std::string PosixFileSystem::userConfigDir() { return quillanConfigDir(); }
 
 int PosixFileSystem::readFile(std::string_view path, std::string& contents) {
-  const int fd = ::open(toSystemPath(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno;
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    return EISDIR;
-  }
-  contents.clear();
-  char buffer[65536];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got == 0) break;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      const int code = errno;
-      ::close(fd);
-      return code;
-    }
-    contents.append(buffer, static_cast<std::size_t>(got));
-  }
-  ::close(fd);
-  return 0;
+  return readRegularFile(toSystemPath(path), contents);
 }
 
 }  // namespace quillan::posix

@@ -22,13 +22,26 @@ struct RootRow {
   const char* name;
 };
 constexpr RootRow kRoots[] = {
-    {ClassesRoot, 1, "HKEY_CLASSES_ROOT"}, {CurrentUser, 2, "HKEY_CURRENT_USER"},
+    {ClassesRoot, 1, "HKEY_CLASSES_ROOT"},   {CurrentUser, 2, "HKEY_CURRENT_USER"},
     {LocalMachine, 3, "HKEY_LOCAL_MACHINE"}, {Users, 4, "HKEY_USERS"},
     {DynData, 5, "HKEY_DYN_DATA"},
 };
 
 constexpr int kSchemaVersion = 1;
-constexpr int kBusyMillis = 5000;
+
+// Our mark in the database header (PRAGMA application_id): "QREG" in ASCII.
+// A database without it is used only when it is empty (a new store) or holds
+// exactly our tables at our schema version (a store written before the mark
+// existed); it gets the mark then. Any other database is left untouched.
+constexpr std::int64_t kApplicationId = 0x51524547;
+
+// How long a write waits for another process's lock before it fails.
+constexpr auto kWriteWait = std::chrono::milliseconds(5000);
+// How long reads wait in all: once a read has waited this long in vain,
+// later reads fail at once (without waiting) until one succeeds again, so a
+// store that another program keeps locked costs start-up about a second,
+// not a wait per setting.
+constexpr auto kReadWait = std::chrono::milliseconds(1000);
 
 // Names are bytes; ids are AUTOINCREMENT so that a deleted key's id is never
 // given to a new key (a stale handle then finds nothing, not a stranger).
@@ -62,16 +75,18 @@ class Query {
   }
   // A blob, never NULL: an empty view binds a zero-length blob.
   Query& bind(std::string_view b) {
-    ok_ = ok_ && sqlite3_bind_blob64(s_, ++n_, b.empty() ? "" : b.data(), b.size(),
-                                     SQLITE_TRANSIENT) == SQLITE_OK;
+    ok_ = ok_ && sqlite3_bind_blob64(s_, ++n_, b.empty() ? "" : b.data(), b.size(), SQLITE_TRANSIENT) == SQLITE_OK;
     return *this;
   }
   Step step() {
     if (!ok_) return Step::Error;
     switch (sqlite3_step(s_)) {
-      case SQLITE_ROW: return Step::Row;
-      case SQLITE_DONE: return Step::Done;
-      default: return Step::Error;
+      case SQLITE_ROW:
+        return Step::Row;
+      case SQLITE_DONE:
+        return Step::Done;
+      default:
+        return Step::Error;
     }
   }
   std::int64_t integer(int col) const { return sqlite3_column_int64(s_, col); }
@@ -111,12 +126,15 @@ Status splitPath(std::string_view path, std::size_t depth, std::vector<std::stri
 
 // Hands a value row (name, type, data) to the caller with the buffer rules of
 // queryValue; `missing` is the result when there is no row.
-Status deliver(Query& q, Status missing, std::string* name, std::uint32_t* type,
-               std::uint8_t* data, std::uint32_t* size) {
+Status deliver(Query& q, Status missing, std::string* name, std::uint32_t* type, std::uint8_t* data,
+               std::uint32_t* size) {
   switch (q.step()) {
-    case Step::Done: return missing;
-    case Step::Error: return StoreFailure;
-    case Step::Row: break;
+    case Step::Done:
+      return missing;
+    case Step::Error:
+      return StoreFailure;
+    case Step::Row:
+      break;
   }
   if (name) *name = std::string(q.bytes(0));
   if (type) *type = std::uint32_t(q.integer(1));
@@ -133,38 +151,84 @@ Status deliver(Query& q, Status missing, std::string* name, std::uint32_t* type,
   return Success;
 }
 
-bool exec(sqlite3* db, const char* sql) {
-  return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-}
+bool exec(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
 
-// Inside the first write transaction: creates the tables and the roots in a
-// new file, accepts a file of this layout, refuses any other.
-bool initSchema(sqlite3* db) {
+// What a database file holds, as far as this store is concerned.
+enum class Layout {
+  Ours,          // marked, at our schema version
+  Empty,         // no tables and no marks: a new store
+  Unmarked,      // our tables and version, without the mark (an earlier store)
+  OtherVersion,  // marked, at a schema version we do not know
+  Foreign,       // some other program's database
+  NotSqlite,     // not a database at all
+  Unreadable,    // could not be read now (locked, I/O error): try again later
+};
+
+// Reads the marks and the table names, in one read transaction; writes
+// nothing (on a hot rollback journal SQLite restores the last commit, as
+// any reader of the file would).
+Layout inspect(sqlite3* db) {
   sqlite3_stmt* s = nullptr;
-  sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &s, nullptr);
-  int version = -1;
+  const int prepared =
+      sqlite3_prepare_v2(db,
+                         "SELECT (SELECT application_id FROM pragma_application_id),"
+                         " (SELECT user_version FROM pragma_user_version),"
+                         " (SELECT count(*) FROM sqlite_master),"
+                         " (SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('keys', 'vals')),"
+                         " (SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                         "   AND name NOT IN ('keys', 'vals', 'sqlite_sequence'))",
+                         -1, &s, nullptr);
+  if (prepared != SQLITE_OK) {
+    sqlite3_finalize(s);
+    return sqlite3_errcode(db) == SQLITE_NOTADB ? Layout::NotSqlite : Layout::Unreadable;
+  }
+  Layout layout = Layout::Unreadable;
   {
     Query q(s);
-    if (q.step() == Step::Row) version = int(q.integer(0));
+    if (q.step() == Step::Row) {
+      const std::int64_t id = q.integer(0), version = q.integer(1), objects = q.integer(2);
+      const bool ourTables = q.integer(3) == 2 && q.integer(4) == 0;
+      if (id == kApplicationId)
+        layout = version == kSchemaVersion ? Layout::Ours : Layout::OtherVersion;
+      else if (id != 0)
+        layout = Layout::Foreign;
+      else if (version == 0 && objects == 0)
+        layout = Layout::Empty;
+      else if (version == kSchemaVersion && ourTables)
+        layout = Layout::Unmarked;
+      else
+        layout = Layout::Foreign;
+    } else if (sqlite3_errcode(db) == SQLITE_NOTADB) {
+      layout = Layout::NotSqlite;
+    }
   }
   sqlite3_finalize(s);
-  if (version != 0) return version == kSchemaVersion;  // a newer or foreign layout is left alone
+  return layout;
+}
+
+// Inside a write transaction: creates the tables and the roots in an empty
+// store, marks an earlier one; a store that has become ours since it was
+// inspected is left as it is.
+bool initSchema(sqlite3* db) {
+  const Layout layout = inspect(db);
+  if (layout == Layout::Ours) return true;
+  const std::string mark = "PRAGMA application_id = " + std::to_string(kApplicationId);
+  if (layout == Layout::Unmarked) return exec(db, mark.c_str());
+  if (layout != Layout::Empty) return false;
   bool ok = exec(db, kSchema);
-  s = nullptr;
-  sqlite3_prepare_v2(db, "INSERT INTO keys(id, parent, name, folded) VALUES(?1, 0, ?2, ?3)", -1,
-                     &s, nullptr);
+  sqlite3_stmt* s = nullptr;
+  sqlite3_prepare_v2(db, "INSERT INTO keys(id, parent, name, folded) VALUES(?1, 0, ?2, ?3)", -1, &s, nullptr);
   for (const RootRow& r : kRoots) {
     Query q(s);
     ok = ok && q.bind(r.id).bind(r.name).bind(fold(r.name)).step() == Step::Done;
   }
   sqlite3_finalize(s);
-  return ok && exec(db, ("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+  return ok && exec(db, ("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str()) && exec(db, mark.c_str());
 }
 
 // Creates the missing directories of the file's path, each with mode 0700.
 void makeParentDirs(const std::string& file) {
-  for (std::size_t slash = file.find('/', 1); slash != std::string::npos;
-       slash = file.find('/', slash + 1))
+  for (std::size_t slash = file.find('/', 1); slash != std::string::npos; slash = file.find('/', slash + 1))
     ::mkdir(file.substr(0, slash).c_str(), 0700);  // an existing one is fine
 }
 
@@ -173,9 +237,21 @@ void makeParentDirs(const std::string& file) {
 // The statements, prepared on first use and kept; kSql has one row per
 // enumerator, in the same order.
 enum class SqliteRegistry::Sql : int {
-  Begin, BeginWrite, Commit, Rollback,
-  KeyParent, FindChild, AddChild, NthChild, HasChild, DropKey,
-  GetValue, NthValue, PutValue, DropValue, DropValues,
+  Begin,
+  BeginWrite,
+  Commit,
+  Rollback,
+  KeyParent,
+  FindChild,
+  AddChild,
+  NthChild,
+  HasChild,
+  DropKey,
+  GetValue,
+  NthValue,
+  PutValue,
+  DropValue,
+  DropValues,
   Count
 };
 
@@ -204,14 +280,13 @@ constexpr const char* kSql[] = {
 
 SqliteRegistry::SqliteRegistry() : SqliteRegistry(defaultPath()) {}
 
-SqliteRegistry::SqliteRegistry(std::string path) : path_(std::move(path)) {}
+SqliteRegistry::SqliteRegistry(std::string path) : path_(std::move(path)), readWaitLeft_(kReadWait) {}
 
 SqliteRegistry::~SqliteRegistry() { close(); }
 
 std::string SqliteRegistry::defaultPath() {
   if (const char* p = std::getenv("QUILLAN_REGISTRY"); p && *p) return p;
-  if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && x[0] == '/')
-    return std::string(x) + "/quillan/registry.db";
+  if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && x[0] == '/') return std::string(x) + "/quillan/registry.db";
   const char* home = std::getenv("HOME");
   if (!home || !*home) {
     const passwd* pw = ::getpwuid(::getuid());
@@ -234,7 +309,10 @@ void SqliteRegistry::close() {
 bool SqliteRegistry::waitForLock(int tries) {
   auto now = std::chrono::steady_clock::now();
   if (tries == 0) waitingSince_ = now;
-  if (now - waitingSince_ > std::chrono::milliseconds(kBusyMillis)) return false;
+  if (writing_ ? now - waitingSince_ > kWriteWait : now - waitingSince_ > readWaitLeft_) {
+    if (!writing_) readWaitLeft_ = {};
+    return false;
+  }
   jitter_ = jitter_ * 6364136223846793005u + 1442695040888963407u;
   ::usleep(useconds_t(200 + (jitter_ >> 33) % 1800));
   return true;
@@ -242,23 +320,50 @@ bool SqliteRegistry::waitForLock(int tries) {
 
 bool SqliteRegistry::ready() {
   if (db_) return true;
-  if (path_.empty()) return false;  // SQLite would open a private temporary database
+  if (path_.empty() || !refusal_.empty()) return false;  // "": SQLite would open a private temporary database
   makeParentDirs(path_);
-  bool ok = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                            nullptr) == SQLITE_OK;
+  bool ok = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK;
+  Layout layout = Layout::Unreadable;
   if (ok) {
     stmts_.assign(std::size_t(Sql::Count), nullptr);
     jitter_ = std::uint64_t(::getpid()) << 32 ^ std::uint64_t(std::uintptr_t(this));
     sqlite3_busy_handler(
-        db_, [](void* self, int tries) { return int(static_cast<SqliteRegistry*>(self)->waitForLock(tries)); },
-        this);
+        db_, [](void* self, int tries) { return int(static_cast<SqliteRegistry*>(self)->waitForLock(tries)); }, this);
+    // Until the file is known to be ours, closing must not fold another
+    // program's write-ahead log into its database.
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    layout = inspect(db_);
+    ok = layout == Layout::Ours || layout == Layout::Empty || layout == Layout::Unmarked;
+  }
+  if (ok) {
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
     // In WAL mode NORMAL syncs at checkpoints: a crash keeps the file whole
-    // (a power loss may drop the last commits) and commits hold the lock briefly.
+    // (a power loss may drop the last commits) and commits hold the lock
+    // briefly. A store that is already ours needs no write lock to open, so
+    // another process's long write does not hold up our reads.
     ok = useWal() && exec(db_, "PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON") &&
-         exec(db_, "BEGIN IMMEDIATE") && initSchema(db_) && exec(db_, "COMMIT");
+         (layout == Layout::Ours || (exec(db_, "BEGIN IMMEDIATE") && initSchema(db_) && exec(db_, "COMMIT")));
   }
   if (!ok) close();  // closing rolls back what was begun
+  switch (layout) {
+    case Layout::OtherVersion:
+      refuse("was written by another (newer) version of Quillan");
+      break;
+    case Layout::Foreign:
+      refuse("is another program's database, not a Quillan registry store");
+      break;
+    case Layout::NotSqlite:
+      refuse("is not an SQLite database");
+      break;
+    default:
+      break;
+  }
   return ok;
+}
+
+void SqliteRegistry::refuse(const char* why) {
+  refusal_ = "the registry store " + path_ + " " + why + "; it is not used or changed";
+  if (onRefused_) onRefused_(refusal_);
 }
 
 // A file that is not a database fails here, before anything is written.
@@ -266,8 +371,8 @@ bool SqliteRegistry::ready() {
 // handler, while others write; so that answer is waited out here.
 bool SqliteRegistry::useWal() {
   int rc;
-  for (int tries = 0; (rc = sqlite3_exec(db_, "PRAGMA journal_mode = WAL", nullptr, nullptr,
-                                         nullptr)) == SQLITE_BUSY && waitForLock(tries);)
+  for (int tries = 0; (rc = sqlite3_exec(db_, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr)) == SQLITE_BUSY &&
+                      waitForLock(tries);)
     ++tries;
   return rc == SQLITE_OK;
 }
@@ -283,9 +388,11 @@ sqlite3_stmt* SqliteRegistry::stmt(Sql which) {
 // back otherwise (a read that reports MoreData has nothing to undo anyway).
 template <class Body>
 Status SqliteRegistry::transact(bool write, Body&& body) {
+  writing_ = write;
   if (!ready()) return StoreFailure;
   if (Query(stmt(write ? Sql::BeginWrite : Sql::Begin)).step() != Step::Done) return StoreFailure;
   Status s = body();
+  if (s != StoreFailure) readWaitLeft_ = kReadWait;  // the store answers again
   if (s == Success && Query(stmt(Sql::Commit)).step() == Step::Done) return Success;
   if (!sqlite3_get_autocommit(db_)) Query(stmt(Sql::Rollback)).step();
   return s == Success ? StoreFailure : s;
@@ -295,9 +402,13 @@ Status SqliteRegistry::transact(bool write, Body&& body) {
 Status SqliteRegistry::parentOf(std::int64_t id, std::int64_t& parent) {
   Query q(stmt(Sql::KeyParent));
   switch (q.bind(id).step()) {
-    case Step::Row: parent = q.integer(0); return Success;
-    case Step::Done: return FileNotFound;
-    case Step::Error: break;
+    case Step::Row:
+      parent = q.integer(0);
+      return Success;
+    case Step::Done:
+      return FileNotFound;
+    case Step::Error:
+      break;
   }
   return StoreFailure;
 }
@@ -306,9 +417,12 @@ Status SqliteRegistry::parentOf(std::int64_t id, std::int64_t& parent) {
 std::int64_t SqliteRegistry::childOf(std::int64_t id, std::string_view part) {
   Query q(stmt(Sql::FindChild));
   switch (q.bind(id).bind(fold(part)).step()) {
-    case Step::Row: return q.integer(0);
-    case Step::Done: return 0;
-    case Step::Error: break;
+    case Step::Row:
+      return q.integer(0);
+    case Step::Done:
+      return 0;
+    case Step::Error:
+      break;
   }
   return -1;
 }
@@ -334,8 +448,7 @@ Handle SqliteRegistry::hand(const Open& o) {
   return Handle(handles_.size());
 }
 
-Status SqliteRegistry::openOrCreate(Handle parent, std::string_view subkey, Handle& out,
-                                    bool create) {
+Status SqliteRegistry::openOrCreate(Handle parent, std::string_view subkey, Handle& out, bool create) {
   out = 0;
   Open at;
   if (!resolve(parent, at)) return InvalidHandle;
@@ -369,8 +482,8 @@ Status SqliteRegistry::createKey(Handle parent, std::string_view subkey, Handle&
   return openOrCreate(parent, subkey, out, true);
 }
 
-Status SqliteRegistry::queryValue(Handle key, std::string_view name, std::uint32_t* type,
-                                  std::uint8_t* data, std::uint32_t* size) {
+Status SqliteRegistry::queryValue(Handle key, std::string_view name, std::uint32_t* type, std::uint8_t* data,
+                                  std::uint32_t* size) {
   Open k;
   if (!resolve(key, k)) return InvalidHandle;
   if (data && !size) return InvalidParameter;
@@ -383,8 +496,8 @@ Status SqliteRegistry::queryValue(Handle key, std::string_view name, std::uint32
   });
 }
 
-Status SqliteRegistry::setValue(Handle key, std::string_view name, std::uint32_t type,
-                                const std::uint8_t* data, std::uint32_t size) {
+Status SqliteRegistry::setValue(Handle key, std::string_view name, std::uint32_t type, const std::uint8_t* data,
+                                std::uint32_t size) {
   Open k;
   if (!resolve(key, k)) return InvalidHandle;
   if (name.size() > MaxValueName || (!data && size)) return InvalidParameter;
@@ -406,16 +519,20 @@ Status SqliteRegistry::enumKey(Handle key, std::uint32_t index, std::string& nam
     if (Status alive = parentOf(k.id, ignored); alive != Success) return alive;
     Query q(stmt(Sql::NthChild));
     switch (q.bind(k.id).bind(std::int64_t(index)).step()) {
-      case Step::Row: name = std::string(q.bytes(0)); return Success;
-      case Step::Done: return NoMoreItems;
-      case Step::Error: break;
+      case Step::Row:
+        name = std::string(q.bytes(0));
+        return Success;
+      case Step::Done:
+        return NoMoreItems;
+      case Step::Error:
+        break;
     }
     return StoreFailure;
   });
 }
 
-Status SqliteRegistry::enumValue(Handle key, std::uint32_t index, std::string& name,
-                                 std::uint32_t* type, std::uint8_t* data, std::uint32_t* size) {
+Status SqliteRegistry::enumValue(Handle key, std::uint32_t index, std::string& name, std::uint32_t* type,
+                                 std::uint8_t* data, std::uint32_t* size) {
   Open k;
   if (!resolve(key, k)) return InvalidHandle;
   if (data && !size) return InvalidParameter;
@@ -444,9 +561,12 @@ Status SqliteRegistry::deleteKey(Handle parent, std::string_view subkey) {
     if (up == 0) return AccessDenied;  // a root
     Query children(stmt(Sql::HasChild));
     switch (children.bind(at.id).step()) {
-      case Step::Row: return AccessDenied;
-      case Step::Error: return StoreFailure;
-      case Step::Done: break;
+      case Step::Row:
+        return AccessDenied;
+      case Step::Error:
+        return StoreFailure;
+      case Step::Done:
+        break;
     }
     Query values(stmt(Sql::DropValues)), row(stmt(Sql::DropKey));
     bool ok = values.bind(at.id).step() == Step::Done && row.bind(at.id).step() == Step::Done;

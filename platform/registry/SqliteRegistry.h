@@ -27,19 +27,29 @@
 //   need no opening and closing one is a harmless Success;
 // - on failure openKey and createKey set out to 0.
 //
-// Sharing and safety. The database runs in WAL mode; a connection that finds
-// the file locked retries every millisecond or two for up to five seconds.
+// Sharing and safety. The database runs in WAL mode, so reads go on while
+// another process writes. A connection that finds the file locked retries
+// every millisecond or two: a write for up to five seconds; reads for up to
+// a second in all, after which they fail at once until one succeeds again
+// (a store that another program keeps locked must not hold up start-up).
 // Every operation is one transaction (writers take the write lock at the
 // start), so several processes can use one file at once, and a crash leaves
 // the file whole (synchronous=NORMAL: a power loss may drop the last commits).
 // The database is opened on first use and, until that succeeds, on each later
-// use; while it cannot be opened or read (missing directory, a file that is
-// not SQLite, a lock held too long) every operation returns StoreFailure and
-// the file is left as it is. One object must not be used from two threads at
-// once.
+// use; while it cannot be opened or read (missing directory, a lock held too
+// long) every operation returns StoreFailure.
+//
+// Ownership. Our stores carry a mark in the database header (the
+// application id). A new or empty file becomes a store of ours; a store
+// written before the mark existed (our tables at our schema version) is
+// taken and marked. Any other file (another program's database, one from a
+// newer version of Quillan, a file that is not SQLite) is refused: nothing
+// in it is written, every operation returns StoreFailure, and refusal() says
+// why. One object must not be used from two threads at once.
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -67,15 +77,21 @@ class SqliteRegistry final : public Registry {
   static std::string defaultPath();
   const std::string& path() const { return path_; }
 
+  // Empty, or why the file at path() was refused (a sentence naming the
+  // file). A refusal is final for this object: the file is not opened again.
+  const std::string& refusal() const { return refusal_; }
+  // Called once, with refusal(), when the file is refused.
+  void onRefused(std::function<void(const std::string&)> report) { onRefused_ = std::move(report); }
+
   Status openKey(Handle parent, std::string_view subkey, Handle& out) override;
   Status createKey(Handle parent, std::string_view subkey, Handle& out) override;
   Status queryValue(Handle key, std::string_view name, std::uint32_t* type, std::uint8_t* data,
                     std::uint32_t* size) override;
-  Status setValue(Handle key, std::string_view name, std::uint32_t type,
-                  const std::uint8_t* data, std::uint32_t size) override;
+  Status setValue(Handle key, std::string_view name, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size) override;
   Status enumKey(Handle key, std::uint32_t index, std::string& name) override;
-  Status enumValue(Handle key, std::uint32_t index, std::string& name, std::uint32_t* type,
-                   std::uint8_t* data, std::uint32_t* size) override;
+  Status enumValue(Handle key, std::uint32_t index, std::string& name, std::uint32_t* type, std::uint8_t* data,
+                   std::uint32_t* size) override;
   Status deleteKey(Handle parent, std::string_view subkey) override;
   Status deleteValue(Handle key, std::string_view name) override;
   Status closeKey(Handle key) override;
@@ -86,13 +102,14 @@ class SqliteRegistry final : public Registry {
   static constexpr std::size_t MaxDepth = 512;
 
  private:
-  struct Open {            // what a handle refers to
-    std::int64_t id = 0;   // key row
-    std::size_t depth = 0; // levels below its root
+  struct Open {             // what a handle refers to
+    std::int64_t id = 0;    // key row
+    std::size_t depth = 0;  // levels below its root
   };
   enum class Sql : int;  // the statements, listed in the .cpp
 
   bool ready();  // opens the database if it is not open yet
+  void refuse(const char* why);
   bool useWal();
   bool waitForLock(int tries);
   void close();
@@ -110,7 +127,11 @@ class SqliteRegistry final : public Registry {
   std::vector<sqlite3_stmt*> stmts_;
   std::vector<Open> handles_;  // handle n is handles_[n - 1]; id 0 marks a free slot
   std::chrono::steady_clock::time_point waitingSince_;
+  std::chrono::steady_clock::duration readWaitLeft_;  // what reads may still wait in all
+  bool writing_ = false;                              // the operation under way writes: it may wait longer for locks
   std::uint64_t jitter_ = 0;
+  std::string refusal_;
+  std::function<void(const std::string&)> onRefused_;
 };
 
 }  // namespace quillan::reg

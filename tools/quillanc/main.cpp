@@ -5,14 +5,16 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
+#include <new>
 #include <string>
 
+#include "platform/posix/RegularFile.h"
 #include "tools/quillanc/ScriptCompiler.h"
 
 namespace {
+
+namespace posix = quillan::posix;
 
 constexpr const char* kUsage =
     "Usage: quillanc SCRIPT [-o OUTPUT]\n"
@@ -23,7 +25,9 @@ constexpr const char* kUsage =
     "\n"
     "Options:\n"
     "  -o OUTPUT   write the compiled script file to OUTPUT\n"
-    "  --help      show this text\n";
+    "  --help      show this text\n"
+    "\n"
+    "SCRIPT must be a regular file of at most 256 MB.\n";
 
 std::string defaultOutput(const std::string& script) {
   const std::size_t slash = script.find_last_of('/');
@@ -61,9 +65,7 @@ bool writeExecutable(const std::string& path, const std::string& bytes, std::str
   return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int compile(int argc, char** argv) {
   std::string script;
   std::string output;
   for (int i = 1; i < argc; ++i) {
@@ -89,15 +91,27 @@ int main(int argc, char** argv) {
   }
   if (output.empty()) output = defaultOutput(script);
 
-  std::ifstream in(script, std::ios::binary);
-  if (!in) return fail("cannot read " + script + ": " + std::strerror(errno));
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) return fail("cannot read " + script + ": " + std::strerror(errno));
+  std::string text;
+  if (const int code = posix::readRegularFile(script, text); code != 0)
+    return fail("cannot read " + script + ": " + posix::describeReadError(code));
 
-  const auto compiled = quillan::compiler::compileLines(quillan::compiler::splitSourceLines(text.str()));
+  const auto compiled = quillan::compiler::compileLines(quillan::compiler::splitSourceLines(text));
   if (!compiled.ok) return fail(script + ": " + compiled.error);
+  // scriptrun holds the compiled file to the same cap; the stub and the
+  // block headers add a little to the source.
+  if (compiled.bytes.size() > posix::kMaxScriptFileBytes)
+    return fail(script + ": the compiled script would be " + posix::describeReadError(EFBIG));
   std::string error;
   if (!writeExecutable(output, compiled.bytes, error)) return fail(error);
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return compile(argc, argv);
+  } catch (const std::bad_alloc&) {
+    return fail("out of memory");
+  }
 }
