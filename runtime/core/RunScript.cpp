@@ -1,11 +1,28 @@
 #include "runtime/core/RunScript.h"
 
+#include <cerrno>
+
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/Keywords.h"
 #include "runtime/core/ScriptLoader.h"
 #include "runtime/core/Variables.h"
 
 namespace quillan::core {
+
+namespace {
+
+// Why the file system would not hand over the script: the refusals of our
+// own get words, anything else its error number.
+std::string readFailure(int code) {
+  switch (code) {
+    case EISDIR:
+    case ENODEV: return "Not a regular file";
+    case EFBIG: return "File is too large (over 256 MB)";
+    default: return "Error code " + std::to_string(code);
+  }
+}
+
+}  // namespace
 
 const std::string_view kBuiltInScript =
     "INFO Visual Quillan @sysinfo(qnver) Runtime@CR()"
@@ -43,7 +60,7 @@ bool runScript(Runtime& rt, std::string_view scriptArg, const std::vector<std::s
   }
   std::string bytes;
   if (const int code = rt.os.fs->readFile(scriptArg, bytes); code != 0) {
-    cannotRun(rt, scriptArg, "Error code " + std::to_string(code));
+    cannotRun(rt, scriptArg, readFailure(code));
     return false;
   }
   LoadedScript script = loadScript(bytes);

@@ -109,6 +109,7 @@ int main(int argc, char** argv) {
   dialog::QtUserInterface ui(session.get());
   posix::PosixFileSystem fs;
   reg::SqliteRegistry registry(reg::SqliteRegistry::defaultPath());
+  registry.onRefused([](const std::string& why) { std::fprintf(stderr, "scriptrun: %s\n", why.c_str()); });
   locale::PosixLocale regional;
   locale::PosixClock clock;
   // In unattended mode standard output is the transcript; what started
