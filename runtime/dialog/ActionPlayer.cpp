@@ -13,7 +13,8 @@
 namespace quillan::dialog {
 namespace {
 
-// A person can only act on what is shown and enabled.
+// A person can only act on what is shown and enabled. A tray icon has no
+// widget: only the actions meant for it reach it, and the others say so.
 bool reachable(const QWidget* widget, std::string& problem) {
   if (!widget->isVisible()) {
     problem = "is hidden";
@@ -27,7 +28,7 @@ bool reachable(const QWidget* widget, std::string& problem) {
 }
 
 bool click(Element& element, const UserAction& action, std::string& problem) {
-  if (!reachable(element.widget, problem)) return false;
+  if (element.widget != nullptr && !reachable(element.widget, problem)) return false;
   const ElementBehaviour& kind = behaviourOf(element.kind);
   if (kind.click == nullptr) {
     problem = "is not a button or a bitmap";
@@ -63,7 +64,7 @@ bool check(Element& element, const UserAction& action, std::string& problem) {
 }
 
 bool select(Element& element, const UserAction& action, std::string& problem) {
-  if (!reachable(element.widget, problem)) return false;
+  if (element.widget != nullptr && !reachable(element.widget, problem)) return false;
   const ElementBehaviour& kind = behaviourOf(element.kind);
   if (kind.select == nullptr) {
     problem = "is not a list, a combo box or a radio group";
