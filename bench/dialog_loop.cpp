@@ -15,9 +15,9 @@
 #include "runtime/commands/CommandLibrary.h"
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/Variables.h"
-#include "runtime/dialog/QtDialogHost.h"
-#include "runtime/dialog/QtUserInterface.h"
 #include "runtime/dialog/TrayShells.h"
+#include "runtime/dialog/UnattendedDialogHost.h"
+#include "runtime/dialog/UnattendedUserInterface.h"
 #include "runtime/functions/FunctionLibrary.h"
 
 namespace {
@@ -35,12 +35,12 @@ const char* const kTwentyElements =
 double run(bool withDialog, int count, std::uint64_t& rounds) {
   std::FILE* nowhere = std::fopen("/dev/null", "w");
   unattended::UnattendedSession session({}, nowhere, stderr);
-  dialog::QtUserInterface ui(&session);
+  dialog::UnattendedUserInterface ui(session);
   core::Runtime rt(os::Platform{&ui, nullptr, nullptr});
   rt.commands = &commands::standardCommands();
   functions::installFunctions(rt, functions::standardFunctions());
   dialog::HeadlessTrayShell tray;
-  dialog::QtDialogHost host(rt, &session, tray);
+  dialog::UnattendedDialogHost host(rt, session, tray);
   rt.dialog = &host;
   core::prepare(rt, "bench.exe", {});
   if (withDialog) {

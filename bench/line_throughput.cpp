@@ -15,7 +15,7 @@
 #include "runtime/commands/CommandLibrary.h"
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/Variables.h"
-#include "runtime/dialog/QtUserInterface.h"
+#include "runtime/dialog/UnattendedUserInterface.h"
 #include "runtime/functions/FunctionLibrary.h"
 
 namespace {
@@ -46,7 +46,7 @@ class BenchUserInterface final : public os::UserInterface {
 
 double run(Mode mode, std::size_t lines, std::uint64_t& rounds) {
   unattended::UnattendedSession session({});
-  dialog::QtUserInterface qt(&session);
+  dialog::UnattendedUserInterface qt(session);
   BenchUserInterface ui(qt, mode);
   core::Runtime rt(os::Platform{&ui, nullptr, nullptr});
   rt.commands = &commands::standardCommands();

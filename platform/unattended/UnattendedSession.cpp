@@ -10,29 +10,40 @@ namespace {
 
 std::string_view iconName(os::BoxIcon icon) {
   switch (icon) {
-    case os::BoxIcon::Information: return "information";
-    case os::BoxIcon::Exclamation: return "exclamation";
-    case os::BoxIcon::Question: return "question";
+    case os::BoxIcon::Information:
+      return "information";
+    case os::BoxIcon::Exclamation:
+      return "exclamation";
+    case os::BoxIcon::Question:
+      return "question";
   }
   return "information";
 }
 
 std::string_view buttonsName(os::BoxButtons buttons) {
   switch (buttons) {
-    case os::BoxButtons::Ok: return "OK";
-    case os::BoxButtons::YesNo: return "YESNO";
-    case os::BoxButtons::OkCancel: return "OKCANCEL";
-    case os::BoxButtons::YesNoCancel: return "YESNOCANCEL";
+    case os::BoxButtons::Ok:
+      return "OK";
+    case os::BoxButtons::YesNo:
+      return "YESNO";
+    case os::BoxButtons::OkCancel:
+      return "OKCANCEL";
+    case os::BoxButtons::YesNoCancel:
+      return "YESNOCANCEL";
   }
   return "OK";
 }
 
 std::string_view answerName(os::BoxAnswer answer) {
   switch (answer) {
-    case os::BoxAnswer::Ok: return "OK";
-    case os::BoxAnswer::Yes: return "YES";
-    case os::BoxAnswer::No: return "NO";
-    case os::BoxAnswer::Cancel: return "CANCEL";
+    case os::BoxAnswer::Ok:
+      return "OK";
+    case os::BoxAnswer::Yes:
+      return "YES";
+    case os::BoxAnswer::No:
+      return "NO";
+    case os::BoxAnswer::Cancel:
+      return "CANCEL";
   }
   return "OK";
 }
@@ -40,15 +51,19 @@ std::string_view answerName(os::BoxAnswer answer) {
 // The first button of each set is its default, as on the desktop.
 os::BoxAnswer defaultAnswer(os::BoxButtons buttons) {
   return buttons == os::BoxButtons::YesNo || buttons == os::BoxButtons::YesNoCancel ? os::BoxAnswer::Yes
-                                                                                     : os::BoxAnswer::Ok;
+                                                                                    : os::BoxAnswer::Ok;
 }
 
 bool offers(os::BoxButtons buttons, os::BoxAnswer answer) {
   switch (buttons) {
-    case os::BoxButtons::Ok: return answer == os::BoxAnswer::Ok;
-    case os::BoxButtons::YesNo: return answer == os::BoxAnswer::Yes || answer == os::BoxAnswer::No;
-    case os::BoxButtons::OkCancel: return answer == os::BoxAnswer::Ok || answer == os::BoxAnswer::Cancel;
-    case os::BoxButtons::YesNoCancel: return answer != os::BoxAnswer::Ok;
+    case os::BoxButtons::Ok:
+      return answer == os::BoxAnswer::Ok;
+    case os::BoxButtons::YesNo:
+      return answer == os::BoxAnswer::Yes || answer == os::BoxAnswer::No;
+    case os::BoxButtons::OkCancel:
+      return answer == os::BoxAnswer::Ok || answer == os::BoxAnswer::Cancel;
+    case os::BoxButtons::YesNoCancel:
+      return answer != os::BoxAnswer::Ok;
   }
   return false;
 }
@@ -71,11 +86,20 @@ std::string escapeField(std::string_view text) {
   out.reserve(text.size());
   for (const char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      default: out.push_back(c);
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      default:
+        out.push_back(c);
     }
   }
   return out;
@@ -171,14 +195,6 @@ bool UnattendedSession::inputBox(std::string_view caption, std::string_view prom
   writeLine({"input", caption, prompt, defaultText, taken});
   if (confirmed) answer = text;
   return confirmed;
-}
-
-void UnattendedSession::endSession(os::SessionEnd how) {
-  switch (how) {
-    case os::SessionEnd::Shutdown: writeLine({"exitwin", "SHUTDOWN"}); break;
-    case os::SessionEnd::PowerOff: writeLine({"exitwin", "SHUTDOWN", "POWEROFF"}); break;
-    case os::SessionEnd::Reboot: writeLine({"exitwin", "REBOOT"}); break;
-  }
 }
 
 }  // namespace quillan::unattended

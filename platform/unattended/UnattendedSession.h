@@ -20,10 +20,6 @@
 // the line after "TEXT" and one blank), CANCEL cancels, OK confirms the
 // default; with none left, or any other answer, the default is confirmed.
 // The answer field shows what was taken: "TEXT " and the text, or CANCEL.
-//
-// A request to end the session is written and not carried out:
-//
-//   exitwin <TAB> SHUTDOWN            (also: SHUTDOWN <TAB> POWEROFF, REBOOT)
 #pragma once
 
 #include <cstdio>
@@ -33,7 +29,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/api/Session.h"
 #include "platform/api/UserInterface.h"
 
 namespace quillan::unattended {
@@ -55,11 +50,8 @@ class UnattendedSession {
  public:
   explicit UnattendedSession(AnswerFile answers, std::FILE* out = stdout, std::FILE* diagnostics = stderr);
 
-  os::BoxAnswer messageBox(std::string_view caption, std::string_view text, os::BoxIcon icon,
-                           os::BoxButtons buttons);
-  bool inputBox(std::string_view caption, std::string_view prompt, std::string_view defaultText,
-                std::string& answer);
-  void endSession(os::SessionEnd how);
+  os::BoxAnswer messageBox(std::string_view caption, std::string_view text, os::BoxIcon icon, os::BoxButtons buttons);
+  bool inputBox(std::string_view caption, std::string_view prompt, std::string_view defaultText, std::string& answer);
   // Writes a line of fields, escaped and tab-separated, and flushes it.
   void writeLine(const std::vector<std::string_view>& fields);
 
@@ -70,13 +62,6 @@ class UnattendedSession {
   AnswerFile file_;
   std::FILE* out_;
   std::FILE* diagnostics_;
-};
-
-// How unattended mode was asked for: "--unattended[=FILE]" before the
-// script path, or QUILLAN_UNATTENDED (its value FILE, or empty).
-struct UnattendedRequest {
-  bool on = false;
-  std::string answerFile;  // empty: no answers, every box takes its default
 };
 
 }  // namespace quillan::unattended

@@ -42,21 +42,6 @@ std::vector<std::string> splitAll(std::string_view text, char separator) {
   }
 }
 
-bool takesFocus(ElementKind kind) {
-  switch (kind) {
-    case ElementKind::Button:
-    case ElementKind::TaskIcon:
-    case ElementKind::Edit:
-    case ElementKind::Check:
-    case ElementKind::Radio:
-    case ElementKind::List:
-    case ElementKind::Combo:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 bool isIdentifier(std::string_view name) {
@@ -94,26 +79,29 @@ void DialogBuilder::build(std::string_view description) {
     rt_.fail(core::kUnknownWord);
     return;
   }
-  if (row->entry == ElementKind::Popup) {
+  const core::ElementKindRow& kind = core::kindRow(row->entry);
+  if (kind.shape == core::KindShape::PopupMenu) {
     popup(parameters);
     return;
   }
   ParameterList list{std::string(parameters)};
-  switch (row->entry) {
-    case ElementKind::Style:
-      style(list);
+  switch (kind.shape) {
+    case core::KindShape::Placed:
+      placed(kind, list);
       break;
-    case ElementKind::DlgType:
-      dialogType(list);
-      break;
-    case ElementKind::Status:
+    case core::KindShape::StatusBar:
       status(list);
       break;
-    case ElementKind::TaskIcon:
+    case core::KindShape::TrayIcon:
       taskIcon(list);
       break;
-    default:
-      placed(row->entry, list);
+    case core::KindShape::Styles:
+      style(list);
+      break;
+    case core::KindShape::DialogType:
+      dialogType(list);
+      break;
+    case core::KindShape::PopupMenu:
       break;
   }
 }
@@ -153,88 +141,62 @@ void DialogBuilder::options(ElementSpec& spec, ParameterList& list, std::string_
   while (!list.usedUp()) styleField(spec, list.take(), keyword, flag);
 }
 
-void DialogBuilder::placed(ElementKind kind, ParameterList& list) {
+void DialogBuilder::placed(const core::ElementKindRow& kind, ParameterList& list) {
   const int line = host_.lineHeight();
   ElementSpec spec;
-  spec.kind = kind;
-  switch (kind) {
-    case ElementKind::Button:
-      place(spec, list, 64, 24);
-      spec.text = list.take();
-      if (spec.text.empty()) spec.text = spec.name;
-      styleField(spec, list.take());
-      if (!defaultButtonTaken_) spec.defaultButton = defaultButtonTaken_ = true;
-      break;
-    case ElementKind::Edit:
-      place(spec, list, 180, line);
-      spec.text = list.take();
-      options(spec, list, "PASSWORD", &spec.password);
-      break;
-    case ElementKind::Text:
-      place(spec, list, 0, line);
-      spec.text = list.take();
-      styleField(spec, list.take(), "TRANSPARENT", &spec.transparent);
-      break;
-    case ElementKind::Check:
-      place(spec, list, 180, line);
-      spec.text = list.take();
-      spec.number = list.integer(0);
-      styleField(spec, list.take());
-      break;
-    case ElementKind::Radio: {
-      place(spec, list, 80, 0);
-      spec.text = list.take();
-      spec.items = splitAll(list.take(), '|');
-      spec.selected = list.take();
-      styleField(spec, list.take());
-      if (spec.height == 0) spec.height = 18 + 18 * static_cast<int>(spec.items.size());
-      break;
-    }
-    case ElementKind::List:
-      place(spec, list, 180, 8 * line);
-      options(spec, list, "SORTED", &spec.sorted);
-      break;
-    case ElementKind::Combo:
-      place(spec, list, 180, line);
-      spec.text = list.take();
-      options(spec, list, "SORTED", &spec.sorted);
-      break;
-    case ElementKind::Progress:
-      place(spec, list, 180, 24);
-      spec.number = list.integer(0);
-      break;
-    case ElementKind::Bitmap:
-      place(spec, list, 0, 0);
-      spec.text = list.take();
-      while (!list.usedUp()) {
-        const std::string word = upper(list.take());
-        if (word.empty()) continue;
-        const auto* option = kBitmapOptions.find(word);
-        if (option == nullptr) {
-          rt_.fail(core::kBadStyle);
-          continue;
-        }
-        switch (option->entry) {
-          case BitmapOption::Click:
-            spec.clickable = true;
-            break;
-          case BitmapOption::Hand:
-            spec.clickable = true, clickCursor_ = core::ClickCursor::Hand;
-            break;
-          case BitmapOption::Cross:
-            spec.clickable = true, clickCursor_ = core::ClickCursor::Cross;
-            break;
-          case BitmapOption::Stretch:
-            spec.stretch = true;
-            break;
-        }
-      }
-      spec.cursor = clickCursor_;
-      break;
-    default:
-      return;
+  spec.kind = kind.kind;
+  place(spec, list, kind.width.at(line), kind.height.at(line));
+  if (kind.text) spec.text = list.take();
+  if (kind.captionFromName && spec.text.empty()) spec.text = spec.name;
+  if (kind.number) spec.number = list.integer(0);
+  if (kind.items) {
+    spec.items = splitAll(list.take(), '|');
+    spec.selected = list.take();
   }
+  bool* flag = kind.flag != nullptr ? &(spec.*kind.flag) : nullptr;
+  switch (kind.options) {
+    case core::KindOptions::None:
+      break;
+    case core::KindOptions::OneStyle:
+      styleField(spec, list.take(), kind.keyword, flag);
+      break;
+    case core::KindOptions::Styles:
+      options(spec, list, kind.keyword, flag);
+      break;
+    case core::KindOptions::BitmapOptions:
+      bitmapOptions(spec, list);
+      break;
+  }
+  if (kind.items && spec.height == 0) spec.height = 18 + 18 * static_cast<int>(spec.items.size());
+  if (kind.defaultButton && !defaultButtonTaken_) spec.defaultButton = defaultButtonTaken_ = true;
   create(spec);
+}
+
+void DialogBuilder::bitmapOptions(ElementSpec& spec, ParameterList& list) {
+  while (!list.usedUp()) {
+    const std::string word = upper(list.take());
+    if (word.empty()) continue;
+    const auto* option = kBitmapOptions.find(word);
+    if (option == nullptr) {
+      rt_.fail(core::kBadStyle);
+      continue;
+    }
+    switch (option->entry) {
+      case BitmapOption::Click:
+        spec.clickable = true;
+        break;
+      case BitmapOption::Hand:
+        spec.clickable = true, clickCursor_ = core::ClickCursor::Hand;
+        break;
+      case BitmapOption::Cross:
+        spec.clickable = true, clickCursor_ = core::ClickCursor::Cross;
+        break;
+      case BitmapOption::Stretch:
+        spec.stretch = true;
+        break;
+    }
+  }
+  spec.cursor = clickCursor_;
 }
 
 void DialogBuilder::status(ParameterList& list) {
@@ -266,7 +228,7 @@ void DialogBuilder::taskIcon(ParameterList& list) {
 }
 
 void DialogBuilder::create(ElementSpec& spec) {
-  if (takesFocus(spec.kind) && !focusTaken_) spec.takesFocus = focusTaken_ = true;
+  if (core::kindRow(spec.kind).takesFocus && !focusTaken_) spec.takesFocus = focusTaken_ = true;
   switch (host_.addElement(spec)) {
     case core::CreateResult::Created:
       break;

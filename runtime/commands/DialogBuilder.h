@@ -1,7 +1,8 @@
 // Reading the element descriptions of DIALOG CREATE. A description is
 // KIND(parameters): the kind is looked up in the packed kind table, the
-// parameters are split at ";" and read with each kind's defaults, and the
-// host is handed a finished ElementSpec. The builder keeps the per-dialog
+// parameters are split at ";" and read as the kind's row of
+// core::kElementKindRows says, and the host is handed a finished
+// ElementSpec. The builder keeps the per-dialog
 // state that only matters while the dialog is built: the style table, the
 // focus element, the default button and the current click cursor.
 #pragma once
@@ -52,7 +53,8 @@ class DialogBuilder {
 
  private:
   // Element kinds that sit on the window.
-  void placed(core::ElementKind kind, ParameterList& list);
+  void placed(const core::ElementKindRow& kind, ParameterList& list);
+  void bitmapOptions(core::ElementSpec& spec, ParameterList& list);
   void status(ParameterList& list);
   void taskIcon(ParameterList& list);
   void style(ParameterList& list);

@@ -5,14 +5,17 @@
 // desktop is installed, NoDialog answers for it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quillan::core {
 
-// Element kinds in the order of their names in the packed kind table.
+// Element kinds in the order of their names in the packed kind table; each
+// has a row in kElementKindRows below.
 enum class ElementKind : std::uint8_t {
   Style,
   Button,
@@ -74,6 +77,89 @@ struct ElementSpec {
   bool defaultButton = false;  // the first BUTTON of the dialog
   bool takesFocus = false;     // the first element that can take the focus
 };
+
+// --- What each element kind is, and how DIALOG CREATE reads it ----------
+// One row per kind, in the order of the ElementKind enum; the Qt layer keeps
+// the matching row of widgets and behaviour (runtime/dialog/ElementKinds).
+
+// What a description of the kind makes.
+enum class KindShape : std::uint8_t {
+  Placed,      // an element on the window: name, top, left, width, height, then its fields
+  StatusBar,   // STATUS: name, text, style; along the foot of the window
+  TrayIcon,    // TASKICON: name, icon file, tip; in the notification area
+  Styles,      // STYLE: text styles for later elements
+  DialogType,  // DLGTYPE: styles of the window
+  PopupMenu,   // POPUP: the items of the popup menu
+};
+
+// What a placed kind reads after its fields.
+enum class KindOptions : std::uint8_t {
+  None,
+  OneStyle,      // one field: a style name, or the kind's keyword
+  Styles,        // every field left: style names, or the kind's keyword
+  BitmapOptions  // every field left: CLICK, HAND, CROSS, STRETCH
+};
+
+// A default size: pixels plus a number of one-line heights.
+struct KindSize {
+  int pixels = 0;
+  int lines = 0;
+  constexpr int at(int lineHeight) const { return pixels + lines * lineHeight; }
+};
+
+struct ElementKindRow {
+  ElementKind kind;
+  KindShape shape;
+  KindSize width, height;  // Placed: used when the description leaves them empty
+  // The fields a placed kind reads after its place, in this order.
+  bool text = false;    // a caption, edit text or picture file
+  bool number = false;  // CHECK's state, PROGRESS's position
+  bool items = false;   // RADIO: "a|b|c" and the item selected; a height left 0 fits them
+  KindOptions options = KindOptions::None;
+  std::string_view keyword{};         // a word the options take besides style names...
+  bool ElementSpec::*flag = nullptr;  // ...and the flag it sets
+  bool captionFromName = false;       // an empty caption is the element's name
+  bool defaultButton = false;         // the dialog's first of the kind is its default button
+  bool takesFocus = false;            // the dialog's first such element has the focus
+};
+
+// clang-format off
+inline constexpr ElementKindRow kElementKindRows[] = {
+    {.kind = ElementKind::Style, .shape = KindShape::Styles},
+    {.kind = ElementKind::Button, .shape = KindShape::Placed, .width = {64}, .height = {24}, .text = true,
+     .options = KindOptions::OneStyle, .captionFromName = true, .defaultButton = true, .takesFocus = true},
+    {.kind = ElementKind::Edit, .shape = KindShape::Placed, .width = {180}, .height = {0, 1}, .text = true,
+     .options = KindOptions::Styles, .keyword = "PASSWORD", .flag = &ElementSpec::password, .takesFocus = true},
+    {.kind = ElementKind::Text, .shape = KindShape::Placed, .width = {0}, .height = {0, 1}, .text = true,
+     .options = KindOptions::OneStyle, .keyword = "TRANSPARENT", .flag = &ElementSpec::transparent},
+    {.kind = ElementKind::DlgType, .shape = KindShape::DialogType},
+    {.kind = ElementKind::Check, .shape = KindShape::Placed, .width = {180}, .height = {0, 1}, .text = true,
+     .number = true, .options = KindOptions::OneStyle, .takesFocus = true},
+    {.kind = ElementKind::Progress, .shape = KindShape::Placed, .width = {180}, .height = {24}, .number = true},
+    {.kind = ElementKind::Status, .shape = KindShape::StatusBar},
+    {.kind = ElementKind::List, .shape = KindShape::Placed, .width = {180}, .height = {0, 8},
+     .options = KindOptions::Styles, .keyword = "SORTED", .flag = &ElementSpec::sorted, .takesFocus = true},
+    {.kind = ElementKind::Bitmap, .shape = KindShape::Placed, .width = {0}, .height = {0}, .text = true,
+     .options = KindOptions::BitmapOptions},
+    {.kind = ElementKind::Popup, .shape = KindShape::PopupMenu},
+    {.kind = ElementKind::Radio, .shape = KindShape::Placed, .width = {80}, .height = {0}, .text = true,
+     .items = true, .options = KindOptions::OneStyle, .takesFocus = true},
+    {.kind = ElementKind::Combo, .shape = KindShape::Placed, .width = {180}, .height = {0, 1}, .text = true,
+     .options = KindOptions::Styles, .keyword = "SORTED", .flag = &ElementSpec::sorted, .takesFocus = true},
+    {.kind = ElementKind::TaskIcon, .shape = KindShape::TrayIcon, .takesFocus = true},
+};
+// clang-format on
+
+inline constexpr std::size_t kElementKindCount = std::size(kElementKindRows);
+
+constexpr const ElementKindRow& kindRow(ElementKind kind) { return kElementKindRows[static_cast<std::size_t>(kind)]; }
+
+constexpr bool kindRowsInEnumOrder() {
+  for (std::size_t i = 0; i < kElementKindCount; ++i)
+    if (static_cast<std::size_t>(kElementKindRows[i].kind) != i) return false;
+  return kElementKindRows[kElementKindCount - 1].kind == ElementKind::TaskIcon;
+}
+static_assert(kindRowsInEnumOrder(), "one row per element kind, in the order of the enum");
 
 struct DialogFrame {
   std::string title;

@@ -1,22 +1,20 @@
 #include "runtime/dialog/ActionPlayer.h"
 
 #include <QApplication>
-#include <QComboBox>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QUrl>
 
+#include "runtime/dialog/ElementKinds.h"
 #include "runtime/dialog/TextCodec.h"
 
 namespace quillan::dialog {
 namespace {
 
-using core::ElementKind;
-
-// A person can only act on what is shown and enabled.
+// A person can only act on what is shown and enabled. A tray icon has no
+// widget: only the actions meant for it reach it, and the others say so.
 bool reachable(const QWidget* widget, std::string& problem) {
   if (!widget->isVisible()) {
     problem = "is hidden";
@@ -29,53 +27,25 @@ bool reachable(const QWidget* widget, std::string& problem) {
   return true;
 }
 
-// The first of the candidates whose text equals text, else the first that
-// equals it ignoring case; -1 when none does.
-template <typename TextAt>
-int matchText(int count, TextAt textAt, const QString& text) {
-  for (int i = 0; i < count; ++i)
-    if (textAt(i) == text) return i;
-  for (int i = 0; i < count; ++i)
-    if (textAt(i).compare(text, Qt::CaseInsensitive) == 0) return i;
-  return -1;
-}
-
-void pressMouse(QWidget* widget, Qt::MouseButton button, QPoint at) {
-  const QPointF local(at);
-  const QPointF global = widget->mapToGlobal(local);
-  QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &release);
-}
-
 bool click(Element& element, const UserAction& action, std::string& problem) {
-  if (!reachable(element.widget, problem)) return false;
-  if (element.kind == ElementKind::Bitmap) {
-    const Qt::MouseButton button = action.button == "RIGHT"    ? Qt::RightButton
-                                   : action.button == "CENTER" ? Qt::MiddleButton
-                                                               : Qt::LeftButton;
-    pressMouse(element.widget, button, QPoint(action.x, action.y));
-    return true;
-  }
-  if (element.kind != ElementKind::Button) {
+  if (element.widget != nullptr && !reachable(element.widget, problem)) return false;
+  const ElementBehaviour& kind = behaviourOf(element.kind);
+  if (kind.click == nullptr) {
     problem = "is not a button or a bitmap";
     return false;
   }
-  element.widget->setFocus(Qt::MouseFocusReason);  // a click takes the focus, as the mouse does
-  static_cast<QPushButton*>(element.widget)->click();
+  kind.click(element, action);
   return true;
 }
 
 bool type(Element& element, const UserAction& action, std::string& problem) {
-  QLineEdit* edit = nullptr;
-  if (element.kind == ElementKind::Edit) edit = static_cast<QLineEdit*>(element.widget);
-  if (element.kind == ElementKind::Combo) edit = static_cast<QComboBox*>(element.widget)->lineEdit();
-  if (edit == nullptr) {
+  const ElementBehaviour& kind = behaviourOf(element.kind);
+  if (kind.typingField == nullptr) {
     problem = "is not an edit or a combo box";
     return false;
   }
   if (!reachable(element.widget, problem)) return false;
+  QLineEdit* edit = kind.typingField(element);
   edit->setFocus(Qt::OtherFocusReason);
   edit->selectAll();
   edit->insert(toDisplay(action.text));
@@ -83,49 +53,24 @@ bool type(Element& element, const UserAction& action, std::string& problem) {
 }
 
 bool check(Element& element, const UserAction& action, std::string& problem) {
-  if (element.kind != ElementKind::Check) {
+  const ElementBehaviour& kind = behaviourOf(element.kind);
+  if (kind.check == nullptr) {
     problem = "is not a check box";
     return false;
   }
   if (!reachable(element.widget, problem)) return false;
-  element.widget->setFocus(Qt::MouseFocusReason);
-  static_cast<CheckElement*>(element.widget)->setState(action.state);
+  kind.check(element, action.state);
   return true;
 }
 
 bool select(Element& element, const UserAction& action, std::string& problem) {
-  if (!reachable(element.widget, problem)) return false;
-  const QString text = toDisplay(action.text);
-  switch (element.kind) {
-    case ElementKind::List: {
-      auto* list = static_cast<QListWidget*>(element.widget);
-      const int row = matchText(
-          list->count(), [list](int i) { return list->item(i)->text(); }, text);
-      if (row < 0) break;
-      list->setFocus(Qt::MouseFocusReason);
-      list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-      return true;
-    }
-    case ElementKind::Combo: {
-      auto* combo = static_cast<QComboBox*>(element.widget);
-      const int index = matchText(
-          combo->count(), [combo](int i) { return combo->itemText(i); }, text);
-      if (index < 0) break;
-      combo->setFocus(Qt::MouseFocusReason);
-      combo->setCurrentIndex(index);
-      return true;
-    }
-    case ElementKind::Radio: {
-      QRadioButton* button = static_cast<RadioElement*>(element.widget)->buttonFor(action.text);
-      if (button == nullptr) break;
-      button->setFocus(Qt::MouseFocusReason);
-      button->click();
-      return true;
-    }
-    default:
-      problem = "is not a list, a combo box or a radio group";
-      return false;
+  if (element.widget != nullptr && !reachable(element.widget, problem)) return false;
+  const ElementBehaviour& kind = behaviourOf(element.kind);
+  if (kind.select == nullptr) {
+    problem = "is not a list, a combo box or a radio group";
+    return false;
   }
+  if (kind.select(element, action)) return true;
   problem = "has no item \"" + action.text + "\"";
   return false;
 }
@@ -165,7 +110,7 @@ bool drop(TDlgForm& form, const UserAction& action, std::string& problem) {
 }
 
 bool tray(Element& element, std::string& problem) {
-  if (element.kind != ElementKind::TaskIcon || element.icon == nullptr) {
+  if (element.icon == nullptr) {
     problem = "is not a tray icon";
     return false;
   }

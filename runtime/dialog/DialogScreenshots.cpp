@@ -17,13 +17,32 @@
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/Variables.h"
 #include "runtime/dialog/QtDialogHost.h"
-#include "runtime/dialog/QtUserInterface.h"
 #include "runtime/dialog/TrayShells.h"
+#include "runtime/dialog/UnattendedUserInterface.h"
 #include "runtime/functions/FunctionLibrary.h"
 
 namespace {
 
 using namespace quillan;
+
+// The window is drawn the first time WAIT EVENT finds nothing to do, and
+// the script ends there.
+class PictureHost final : public dialog::QtDialogHost {
+ public:
+  PictureHost(core::Runtime& rt, dialog::TrayShell& shell, QString file)
+      : QtDialogHost(rt, shell), file_(std::move(file)) {}
+  core::IdleOutcome idle() override {
+    if (form() != nullptr && exists()) {
+      QApplication::processEvents();
+      saved = form()->grab().save(file_, "PNG");
+    }
+    return core::IdleOutcome::Stuck;
+  }
+  bool saved = false;
+
+ private:
+  QString file_;
+};
 
 std::vector<std::string> scriptLines(const char* path) {
   std::ifstream in(path, std::ios::binary);
@@ -41,28 +60,20 @@ bool picture(const QString& outDir, const char* example) {
   const QString file = outDir + "/dialog-" + name + ".png";
   std::FILE* nowhere = std::fopen("/dev/null", "w");
   unattended::UnattendedSession session({}, nowhere, stderr);
-  dialog::QtUserInterface ui(&session);
+  dialog::UnattendedUserInterface ui(session);
   posix::PosixFileSystem fs;
   core::Runtime rt(os::Platform{&ui, &fs, nullptr});
   rt.commands = &commands::standardCommands();
   functions::installFunctions(rt, functions::standardFunctions());
   dialog::HeadlessTrayShell tray;
-  dialog::QtDialogHost host(rt, &session, tray);
+  PictureHost host(rt, tray, file);
   rt.dialog = &host;
-  bool saved = false;
-  host.onIdle = [&] {
-    if (host.form() != nullptr && host.exists()) {
-      QApplication::processEvents();
-      saved = host.form()->grab().save(file, "PNG");
-    }
-    return core::IdleOutcome::Stuck;
-  };
   rt.store = scriptLines(example);
   core::prepare(rt, (name + ".exe").toStdString(), {});
   core::startScript(rt);
   std::fclose(nowhere);
-  std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
-  return saved;
+  std::printf("%s %s\n", host.saved ? "wrote" : "FAILED", qPrintable(file));
+  return host.saved;
 }
 
 }  // namespace

@@ -6,25 +6,18 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
-#include <QProgressBar>
-#include <QProxyStyle>
 #include <QScreen>
 #include <QStyleOptionTitleBar>
-#include <algorithm>
 
 #include "runtime/core/Keywords.h"
-#include "runtime/dialog/Pictures.h"
+#include "runtime/dialog/ElementKinds.h"
 #include "runtime/dialog/SavedPosition.h"
 #include "runtime/dialog/TextCodec.h"
 #include "runtime/dialog/TextStyles.h"
 
 namespace quillan::dialog {
 namespace {
-
-using core::ElementKind;
 
 std::string upper(std::string_view text) {
   std::string result(text);
@@ -38,27 +31,6 @@ bool sameName(std::string_view a, std::string_view b) { return upper(a) == upper
 // may take their names.
 constexpr std::string_view kOwnComponents[] = {"FileDlg", "DdeClientConv"};
 
-// Password fields show a star for every character, whatever the style's
-// own choice of mark.
-class StarPasswordStyle final : public QProxyStyle {
- public:
-  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                QStyleHintReturn* returnData) const override {
-    if (hint == SH_LineEdit_PasswordCharacter) return '*';
-    return QProxyStyle::styleHint(hint, option, widget, returnData);
-  }
-};
-
-QStyle* starPasswordStyle() {
-  // Lives as long as the application, so no edit can outlive it.
-  static QPointer<QStyle> style;
-  if (!style) {
-    style = new StarPasswordStyle;
-    style->setParent(qApp);
-  }
-  return style;
-}
-
 // The local files a drag carries; empty when it carries none.
 std::vector<std::string> droppedFiles(const QMimeData* data) {
   std::vector<std::string> files;
@@ -70,8 +42,6 @@ std::vector<std::string> droppedFiles(const QMimeData* data) {
   }
   return files;
 }
-
-bool isPlaced(ElementKind kind) { return kind != ElementKind::Status && kind != ElementKind::TaskIcon; }
 
 }  // namespace
 
@@ -134,33 +104,16 @@ Element* TDlgForm::find(std::string_view name) const {
 
 core::CreateResult TDlgForm::addElement(const core::ElementSpec& spec) {
   if (!spec.name.empty() && nameTaken(spec.name)) return core::CreateResult::Refused;
+  const ElementBehaviour& kind = behaviourOf(spec.kind);
+  if (kind.make == nullptr) return core::CreateResult::Refused;
   auto element = std::make_unique<Element>();
   element->kind = spec.kind;
   element->name = spec.name;
-
-  if (spec.kind == ElementKind::TaskIcon) {
-    auto* icon = new TTaskIcon(shell_, this);
-    icon->setObjectName(toDisplay(spec.name));
-    QIcon image = QApplication::windowIcon();
-    if (!spec.text.empty()) {
-      const auto picture = loadPicture(rt_, spec.text);
-      if (!picture) {
-        delete icon;
-        return core::CreateResult::IconNotLoaded;
-      }
-      image = QIcon(*picture);
-    }
-    if (image.isNull()) image = style()->standardIcon(QStyle::SP_ComputerIcon);
-    icon->setIcon(image);
-    icon->setToolTip(spec.tip);
-    icon->setActive(true);
-    icon->OnClick = [this](TTaskIcon* sender) { TaskIconClickEvent(sender); };
-    element->icon = icon;
-  } else {
-    QWidget* widget = createWidget(*element, spec);
-    element->widget = widget;
+  if (const core::CreateResult made = kind.make(*this, *element, spec); made != core::CreateResult::Created)
+    return made;
+  if (QWidget* widget = element->widget) {
     widget->setObjectName(toDisplay(spec.name));
-    for (const auto& style : spec.styles) applyTextStyle(*widget, spec.kind, style);
+    for (const auto& style : spec.styles) applyTextStyle(*widget, kind.style, style);
     if (element->autoSize) widget->adjustSize();
   }
   if (spec.takesFocus && focusElement_ == nullptr) focusElement_ = element.get();
@@ -168,107 +121,60 @@ core::CreateResult TDlgForm::addElement(const core::ElementSpec& spec) {
   return core::CreateResult::Created;
 }
 
-QWidget* TDlgForm::createWidget(Element& element, const core::ElementSpec& spec) {
-  const QRect area(spec.left, spec.top, spec.width, spec.height);
-  Element* e = &element;
-  QWidget* widget = nullptr;
-  switch (spec.kind) {
-    case ElementKind::Button: {
-      auto* button = new QPushButton(toDisplay(spec.text), this);
-      button->setAutoDefault(true);  // Enter presses the button that has the focus
-      if (spec.defaultButton) {
-        button->setDefault(true);
-        defaultButton_ = button;
-      }
-      connect(button, &QPushButton::clicked, this, [this, e] { ButtonClickEvent(*e); });
-      widget = button;
+void TDlgForm::setDefaultButton(QPushButton* button) { defaultButton_ = button; }
+
+void TDlgForm::addStatusBar(QStatusBar* bar) {
+  statusBars_.push_back(bar);
+  placeStatusBars();
+}
+
+core::ElementResult TDlgForm::readValue(const Element& element, std::string& value) const {
+  const ElementBehaviour& kind = behaviourOf(element.kind);
+  if (kind.read == nullptr) return core::ElementResult::Unsupported;
+  kind.read(element, value);
+  return core::ElementResult::Done;
+}
+
+void TDlgForm::setValue(Element& element, std::string_view value) {
+  const ElementBehaviour& kind = behaviourOf(element.kind);
+  if (kind.set != nullptr) kind.set(*this, element, value);
+}
+
+core::ElementResult TDlgForm::clearValue(Element& element, bool selectedOnly) {
+  const ElementBehaviour& kind = behaviourOf(element.kind);
+  if (kind.clear == nullptr) return core::ElementResult::Unsupported;
+  kind.clear(element, selectedOnly);
+  return core::ElementResult::Done;
+}
+
+void TDlgForm::act(Element& element, core::ElementAction action) {
+  QWidget* widget = element.widget;
+  if (widget == nullptr) {
+    // A tray icon: only the notification area knows it. Enabling and
+    // disabling put it there and take it away; focus and visibility mean
+    // nothing.
+    if (element.icon == nullptr) return;
+    if (action == core::ElementAction::Enable) element.icon->setActive(true);
+    if (action == core::ElementAction::Disable) element.icon->setActive(false);
+    return;
+  }
+  switch (action) {
+    case core::ElementAction::Focus:
+      if (behaviourOf(element.kind).focusable) widget->setFocus();
       break;
-    }
-    case ElementKind::Edit: {
-      auto* edit = new QLineEdit(this);
-      edit->setText(element.text.set(spec.text));
-      if (spec.password) {
-        edit->setStyle(starPasswordStyle());
-        edit->setEchoMode(QLineEdit::Password);
-      }
-      widget = edit;
+    case core::ElementAction::Hide:
+      widget->hide();
       break;
-    }
-    case ElementKind::Text: {
-      auto* label = new QLabel(toDisplayText(spec.text), this);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      label->setWordWrap(spec.height >= 30);
-      label->setAutoFillBackground(!spec.transparent);
-      element.autoSize = spec.width == 0;
-      widget = label;
+    case core::ElementAction::Show:
+      widget->show();
       break;
-    }
-    case ElementKind::Check: {
-      auto* check = new CheckElement(toDisplay(spec.text), this);
-      check->setState(spec.number);
-      widget = check;
+    case core::ElementAction::Enable:
+      widget->setEnabled(true);
       break;
-    }
-    case ElementKind::Radio: {
-      auto* radio = new RadioElement(spec.items, this);
-      radio->setTitle(toDisplay(spec.text));
-      radio->select(spec.selected);
-      widget = radio;
-      break;
-    }
-    case ElementKind::List: {
-      auto* list = new QListWidget(this);
-      list->setSelectionMode(QAbstractItemView::SingleSelection);
-      list->setSortingEnabled(spec.sorted);
-      widget = list;
-      break;
-    }
-    case ElementKind::Combo: {
-      auto* combo = new QComboBox(this);
-      combo->setEditable(true);
-      combo->setInsertPolicy(QComboBox::NoInsert);  // typed texts join the items when the focus leaves
-      combo->setEditText(element.text.set(spec.text));
-      element.sorted = spec.sorted;
-      widget = combo;
-      break;
-    }
-    case ElementKind::Progress: {
-      auto* bar = new QProgressBar(this);
-      bar->setRange(0, 100);
-      bar->setTextVisible(false);
-      bar->setValue(std::clamp(spec.number, 0, 100));
-      widget = bar;
-      break;
-    }
-    case ElementKind::Bitmap: {
-      auto* bitmap = new BitmapElement(spec.width == 0, spec.stretch, this);
-      bitmap->setGeometry(area);
-      if (const auto picture = loadPicture(rt_, spec.text)) {
-        bitmap->showPicture(*picture);
-      } else {
-        bitmap->hide();
-      }
-      if (spec.clickable) {
-        bitmap->onPress = [this, e](Qt::MouseButton button, QPoint at) { MouseClickEvent(*e, button, at); };
-        if (spec.cursor == core::ClickCursor::Hand) bitmap->setCursor(Qt::PointingHandCursor);
-        if (spec.cursor == core::ClickCursor::Cross) bitmap->setCursor(Qt::CrossCursor);
-      }
-      return bitmap;
-    }
-    case ElementKind::Status: {
-      auto* bar = new QStatusBar(this);
-      bar->setSizeGripEnabled(false);
-      element.statusText = new QLabel(toDisplay(spec.text), bar);
-      bar->addWidget(element.statusText, 1);
-      statusBars_.push_back(bar);
-      placeStatusBars();
-      return bar;
-    }
-    default:
+    case core::ElementAction::Disable:
+      widget->setEnabled(false);
       break;
   }
-  if (isPlaced(spec.kind)) widget->setGeometry(area);
-  return widget;
 }
 
 void TDlgForm::addDialogStyle(core::DialogStyle style) {
@@ -424,11 +330,12 @@ void TDlgForm::ComboExitEvent(Element& element) {
 void TDlgForm::focusChanged(QWidget* old, QWidget* now) {
   if (old == nullptr) return;
   for (auto& element : elements_) {
-    if (element->kind != ElementKind::Combo) continue;
-    QWidget* combo = element->widget;
-    const bool wasInside = old == combo || combo->isAncestorOf(old);
-    const bool isInside = now != nullptr && (now == combo || combo->isAncestorOf(now));
-    if (wasInside && !isInside) ComboExitEvent(*element);
+    const ElementBehaviour& kind = behaviourOf(element->kind);
+    if (kind.focusLeft == nullptr) continue;
+    QWidget* widget = element->widget;
+    const bool wasInside = old == widget || widget->isAncestorOf(old);
+    const bool isInside = now != nullptr && (now == widget || widget->isAncestorOf(now));
+    if (wasInside && !isInside) kind.focusLeft(*this, *element);
   }
 }
 

@@ -72,6 +72,13 @@ class TDlgForm final : public QWidget {
   QPushButton* defaultButton() const { return defaultButton_; }
   static FrameMetrics frameMetrics(const QWidget& window);
 
+  // --- For the element kinds' makers (ElementKinds.cpp) --------------------
+  core::Runtime& runtime() const { return rt_; }
+  TrayShell& trayShell() const { return shell_; }
+  void setDefaultButton(QPushButton* button);
+  // A status bar lies along the foot of the window, whatever its size.
+  void addStatusBar(QStatusBar* bar);
+
   // --- Handlers -------------------------------------------------------------
   void FormCreate();
   void FormShow();
@@ -95,7 +102,6 @@ class TDlgForm final : public QWidget {
 
  private:
   bool nameTaken(std::string_view name) const;
-  QWidget* createWidget(Element& element, const core::ElementSpec& spec);
   void placeStatusBars();
   void stopAcceptingDrops();
   void focusChanged(QWidget* old, QWidget* now);

@@ -5,17 +5,13 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <chrono>
-#include <cstdio>
 #include <thread>
 
-#include "runtime/dialog/ActionPlayer.h"
 #include "runtime/dialog/DialogGeometry.h"
-#include "runtime/dialog/UserAction.h"
 
 namespace quillan::dialog {
 
-QtDialogHost::QtDialogHost(core::Runtime& rt, unattended::UnattendedSession* session, TrayShell& shell)
-    : rt_(rt), session_(session), shell_(shell) {}
+QtDialogHost::QtDialogHost(core::Runtime& rt, TrayShell& shell) : rt_(rt), shell_(shell) {}
 
 QtDialogHost::~QtDialogHost() {
   setWaitCursor(false);
@@ -126,33 +122,6 @@ std::int64_t QtDialogHost::tickCount() {
 void QtDialogHost::pause(int milliseconds) {
   destroyClosedForms();  // WAIT runs outside every handler
   if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
-
-core::IdleOutcome QtDialogHost::idle() {
-  if (onIdle) return onIdle();
-  if (session_ == nullptr) return core::IdleOutcome::Waiting;
-  auto& queue = session_->actions();
-  if (queue.empty()) return core::IdleOutcome::Stuck;
-  const std::string line = std::move(queue.front());
-  queue.pop_front();
-  UserAction action;
-  std::string problem;
-  if (!parseUserAction(line, action, problem)) {
-    std::fprintf(stderr, "scriptrun: the action \"%s\" %s; it is skipped\n", line.c_str(), problem.c_str());
-    return core::IdleOutcome::Acted;
-  }
-  session_->writeLine({"action", line});
-  if (!exists_ || !form_) {
-    problem = "finds no dialog";
-  } else if (performUserAction(*form_, action, problem)) {
-    return core::IdleOutcome::Acted;
-  }
-  std::fprintf(stderr, "scriptrun: the action \"%s\" %s\n", line.c_str(), problem.c_str());
-  return core::IdleOutcome::Acted;
-}
-
-void QtDialogHost::reportStuck() {
-  if (session_ != nullptr) session_->writeLine({"stuck"});
 }
 
 }  // namespace quillan::dialog

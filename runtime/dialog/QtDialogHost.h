@@ -1,24 +1,23 @@
 // The dialog host of scriptrun: builds TDlgForm windows for DIALOG CREATE,
 // keeps the global dialog state (the dialog-exists and closing flags, the
-// hourglass), paces WAIT, and in unattended mode plays the user actions.
+// hourglass) and paces WAIT. A round of WAIT EVENT that finds no event
+// waits for the person at the screen; UnattendedDialogHost plays the answer
+// file's user actions there instead.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <vector>
 
-#include "platform/unattended/UnattendedSession.h"
 #include "runtime/core/DialogHost.h"
 #include "runtime/core/Runtime.h"
 #include "runtime/dialog/Dlgwin.h"
 
 namespace quillan::dialog {
 
-class QtDialogHost final : public core::DialogHost, public DialogOwner {
+class QtDialogHost : public core::DialogHost, public DialogOwner {
  public:
-  // session is null when someone is at the screen; shell is the
-  // notification area for tray icons. Both must outlive the host.
-  QtDialogHost(core::Runtime& rt, unattended::UnattendedSession* session, TrayShell& shell);
+  // shell is the notification area for tray icons; it must outlive the host.
+  QtDialogHost(core::Runtime& rt, TrayShell& shell);
   ~QtDialogHost() override;
 
   bool exists() const override { return exists_; }
@@ -43,14 +42,9 @@ class QtDialogHost final : public core::DialogHost, public DialogOwner {
 
   std::int64_t tickCount() override;
   void pause(int milliseconds) override;
-  core::IdleOutcome idle() override;
-  void reportStuck() override;
 
   // The window being built or shown; null when there is none.
   TDlgForm* form() const { return form_.get(); }
-  // Replaces what a round of WAIT EVENT with an empty slot does (the
-  // documentation's pictures are taken there).
-  std::function<core::IdleOutcome()> onIdle;
 
  private:
   bool closingRequested() const override { return closing_; }
@@ -59,7 +53,6 @@ class QtDialogHost final : public core::DialogHost, public DialogOwner {
   void destroyClosedForms();
 
   core::Runtime& rt_;
-  unattended::UnattendedSession* session_;
   TrayShell& shell_;
   std::unique_ptr<TDlgForm> form_;
   // Closed windows wait here until no handler of theirs can be running.

@@ -4,9 +4,6 @@
 
 #include <QApplication>
 #include <QAudioOutput>
-#include <QDBusConnection>
-#include <QDBusError>
-#include <QDBusMessage>
 #include <QEventLoop>
 #include <QIcon>
 #include <QInputDialog>
@@ -17,34 +14,41 @@
 #include <QTimer>
 #include <QUrl>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
-#include <limits>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
-#include "platform/posix/PosixPaths.h"
 #include "platform/peicon/ExecutableIcon.h"
+#include "platform/posix/PosixPaths.h"
 #include "runtime/dialog/TextCodec.h"
+#include "runtime/dialog/WavHeader.h"
 
 namespace quillan::dialog {
 namespace {
 
 QMessageBox::Icon qtIcon(os::BoxIcon icon) {
   switch (icon) {
-    case os::BoxIcon::Information: return QMessageBox::Information;
-    case os::BoxIcon::Exclamation: return QMessageBox::Warning;
-    case os::BoxIcon::Question: return QMessageBox::Question;
+    case os::BoxIcon::Information:
+      return QMessageBox::Information;
+    case os::BoxIcon::Exclamation:
+      return QMessageBox::Warning;
+    case os::BoxIcon::Question:
+      return QMessageBox::Question;
   }
   return QMessageBox::Information;
 }
 
 QMessageBox::StandardButtons qtButtons(os::BoxButtons buttons) {
   switch (buttons) {
-    case os::BoxButtons::Ok: return QMessageBox::Ok;
-    case os::BoxButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case os::BoxButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case os::BoxButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case os::BoxButtons::Ok:
+      return QMessageBox::Ok;
+    case os::BoxButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case os::BoxButtons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case os::BoxButtons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
 }
@@ -58,13 +62,6 @@ std::int64_t coarseTick() {
   return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
-std::uint32_t littleEndian32(std::string_view bytes, std::size_t at) {
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < 4; ++i)
-    value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
-  return value;
-}
-
 // How long a sound may take to start playing before PLAY WAIT gives up on
 // it, and how long past its length it may run: the sound system needs a
 // moment to set up, but a player stuck without an audio device must not
@@ -75,28 +72,6 @@ constexpr int kEndAllowanceMs = 250;
 constexpr int kUnknownLengthMs = 60000;
 
 }  // namespace
-
-std::int64_t wavLengthMs(std::string_view head, std::uint64_t fileSize) {
-  if (head.size() < 12 || head.substr(0, 4) != "RIFF" || head.substr(8, 4) != "WAVE") return -1;
-  std::uint32_t byteRate = 0;
-  std::size_t at = 12;
-  while (at + 8 <= head.size()) {
-    const std::string_view id = head.substr(at, 4);
-    const std::uint32_t size = littleEndian32(head, at + 4);
-    const std::size_t body = at + 8;
-    if (id == "fmt " && body + 12 <= head.size()) byteRate = littleEndian32(head, body + 8);
-    if (id == "data") {
-      if (byteRate == 0) return -1;
-      // Streamed files leave the size open; the rest of the file is sound.
-      std::uint64_t dataSize = size;
-      const std::uint64_t rest = fileSize > body ? fileSize - body : 0;
-      if (dataSize == 0 || dataSize == 0xFFFFFFFFu || dataSize > rest) dataSize = rest;
-      return static_cast<std::int64_t>(dataSize * 1000 / byteRate);
-    }
-    at = body + size + (size & 1);  // chunks are padded to an even size
-  }
-  return -1;
-}
 
 // One player for the whole run: a new sound stops the one still playing,
 // as the desktop's own sound call does.
@@ -131,10 +106,9 @@ class SoundPlayer {
     };
     QObject::connect(&limit, &QTimer::timeout, &context, finish);
     QObject::connect(player_.get(), &QMediaPlayer::errorOccurred, &context, finish);
-    QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, &context,
-                     [&](QMediaPlayer::MediaStatus status) {
-                       if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia) finish();
-                     });
+    QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, &context, [&](QMediaPlayer::MediaStatus status) {
+      if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia) finish();
+    });
     bool playing = false;
     QObject::connect(player_.get(), &QMediaPlayer::positionChanged, &context, [&](qint64) {
       if (playing) return;
@@ -160,32 +134,34 @@ class SoundPlayer {
   std::unique_ptr<QAudioOutput> output_;
 };
 
-QtUserInterface::QtUserInterface(unattended::UnattendedSession* session) : session_(session) {}
+QtUserInterface::QtUserInterface() = default;
 
 QtUserInterface::~QtUserInterface() = default;
 
 os::BoxAnswer QtUserInterface::messageBox(std::string_view caption, std::string_view text, os::BoxIcon icon,
                                           os::BoxButtons buttons) {
-  if (session_ != nullptr) return session_->messageBox(caption, text, icon, buttons);
   QMessageBox box(qtIcon(icon), toDisplay(caption), toDisplayText(text), qtButtons(buttons));
   box.setWindowModality(Qt::ApplicationModal);
   switch (box.exec()) {
-    case QMessageBox::Yes: return os::BoxAnswer::Yes;
-    case QMessageBox::No: return os::BoxAnswer::No;
-    case QMessageBox::Cancel: return os::BoxAnswer::Cancel;
-    default: return buttons == os::BoxButtons::YesNo ? os::BoxAnswer::No : os::BoxAnswer::Ok;
+    case QMessageBox::Yes:
+      return os::BoxAnswer::Yes;
+    case QMessageBox::No:
+      return os::BoxAnswer::No;
+    case QMessageBox::Cancel:
+      return os::BoxAnswer::Cancel;
+    default:
+      return buttons == os::BoxButtons::YesNo ? os::BoxAnswer::No : os::BoxAnswer::Ok;
   }
 }
 
 void QtUserInterface::processMessages() {
   ++rounds_;
-  due_ = false;
   lastTick_ = coarseTick();
   QApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void QtUserInterface::processMessagesIfDue() {
-  if (due_ || coarseTick() != lastTick_) processMessages();
+  if (coarseTick() != lastTick_) processMessages();
 }
 
 std::string QtUserInterface::applicationTitle() const { return fromDisplay(QApplication::applicationDisplayName()); }
@@ -212,7 +188,6 @@ namespace quillan::dialog {
 
 bool QtUserInterface::inputBox(std::string_view caption, std::string_view prompt, std::string_view defaultText,
                                std::string& answer) {
-  if (session_ != nullptr) return session_->inputBox(caption, prompt, defaultText, answer);
   QInputDialog box;
   box.setWindowTitle(toDisplay(caption));
   box.setLabelText(toDisplayText(prompt));
@@ -241,32 +216,6 @@ void QtUserInterface::playSound(std::string_view path, bool wait) {
   head.resize(static_cast<std::size_t>(in.gcount()));
   if (!sound_) sound_ = std::make_unique<SoundPlayer>();
   sound_->play(QString::fromStdString(file), wavLengthMs(head, size), wait);
-}
-
-bool QtUserInterface::endSession(os::SessionEnd how) {
-  if (session_ != nullptr) {
-    session_->endSession(how);
-    return true;
-  }
-  QDBusConnection bus = QDBusConnection::systemBus();
-  if (!bus.isConnected()) {
-    std::fprintf(stderr, "scriptrun: EXITWIN: no system bus: %s\n", qPrintable(bus.lastError().message()));
-    return false;
-  }
-  // A shut-down switches the power off too, as it does on any current
-  // machine: halting with the power on would leave the machine waiting for
-  // someone at its switch.
-  const QString method = how == os::SessionEnd::Reboot ? QStringLiteral("Reboot") : QStringLiteral("PowerOff");
-  QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.login1"),
-                                                     QStringLiteral("/org/freedesktop/login1"),
-                                                     QStringLiteral("org.freedesktop.login1.Manager"), method);
-  call << true;  // interactive: the user may be asked to authenticate
-  const QDBusMessage reply = bus.call(call, QDBus::BlockWithGui);
-  if (reply.type() == QDBusMessage::ErrorMessage) {
-    std::fprintf(stderr, "scriptrun: EXITWIN: %s\n", qPrintable(reply.errorMessage()));
-    return false;
-  }
-  return true;
 }
 
 os::ScreenFigures primaryScreenFigures() {

@@ -14,15 +14,19 @@
 #include "platform/process/PosixSystemInfo.h"
 #include "platform/registry/SqliteRegistry.h"
 #include "platform/unattended/UnattendedSession.h"
+#include "platform/unattended/UnattendedSessionManager.h"
 #include "runtime/commands/CommandLibrary.h"
 #include "runtime/core/CommandLine.h"
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/RunScript.h"
-#include "runtime/functions/FunctionLibrary.h"
+#include "runtime/dialog/LogindSessionManager.h"
 #include "runtime/dialog/QtDialogHost.h"
 #include "runtime/dialog/QtUserInterface.h"
 #include "runtime/dialog/ScriptApplication.h"
 #include "runtime/dialog/TrayShells.h"
+#include "runtime/dialog/UnattendedDialogHost.h"
+#include "runtime/dialog/UnattendedUserInterface.h"
+#include "runtime/functions/FunctionLibrary.h"
 
 namespace {
 
@@ -81,12 +85,17 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   const core::CommandLine line = core::parseCommandLine(args, environment("QUILLAN_UNATTENDED"));
   switch (line.action) {
-    case core::CommandLine::Action::Help: std::fputs(kHelp, stdout); return 0;
-    case core::CommandLine::Action::Version: std::puts("scriptrun (Quillan) " QUILLAN_VERSION_TEXT); return 0;
+    case core::CommandLine::Action::Help:
+      std::fputs(kHelp, stdout);
+      return 0;
+    case core::CommandLine::Action::Version:
+      std::puts("scriptrun (Quillan) " QUILLAN_VERSION_TEXT);
+      return 0;
     case core::CommandLine::Action::Usage:
       std::fprintf(stderr, "scriptrun: %s (see scriptrun --help)\n", line.usageError.c_str());
       return core::kExitUsage;
-    case core::CommandLine::Action::Run: break;
+    case core::CommandLine::Action::Run:
+      break;
   }
 
   std::unique_ptr<unattended::UnattendedSession> session;
@@ -106,7 +115,22 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Quillan"));
   QApplication::setQuitOnLastWindowClosed(false);
 
-  dialog::QtUserInterface ui(session.get());
+  // The one place where the two modes part: with nobody at the screen the
+  // boxes, the session's end and the dialog's idle rounds go to the
+  // transcript and the answer file, and tray icons are kept by a shell of
+  // our own (nobody sees them; the user actions play their clicks).
+  std::unique_ptr<dialog::QtUserInterface> ui;
+  std::unique_ptr<os::SessionManager> sessionManager;
+  std::unique_ptr<dialog::TrayShell> tray;
+  if (session) {
+    ui = std::make_unique<dialog::UnattendedUserInterface>(*session);
+    sessionManager = std::make_unique<unattended::UnattendedSessionManager>(*session);
+    tray = std::make_unique<dialog::HeadlessTrayShell>();
+  } else {
+    ui = std::make_unique<dialog::QtUserInterface>();
+    sessionManager = std::make_unique<dialog::LogindSessionManager>();
+    tray = std::make_unique<dialog::QtTrayShell>();
+  }
   posix::PosixFileSystem fs;
   reg::SqliteRegistry registry(reg::SqliteRegistry::defaultPath());
   registry.onRefused([](const std::string& why) { std::fprintf(stderr, "scriptrun: %s\n", why.c_str()); });
@@ -116,15 +140,13 @@ int main(int argc, char** argv) {
   // programs print goes to standard error.
   process::PosixProcesses processes(process::ProcessOptions{"xdg-open", line.unattended});
   process::PosixSystemInfo system(&dialog::primaryScreenFigures);
-  core::Runtime rt(os::Platform{&ui, &fs, &registry, &regional, &clock, &processes, &system, &ui});
+  core::Runtime rt(
+      os::Platform{ui.get(), &fs, &registry, &regional, &clock, &processes, &system, sessionManager.get()});
   rt.commands = &commands::standardCommands();
-  // Nobody sees a tray icon in an unattended run: a shell of our own keeps
-  // them, on any desktop, and the user actions play their clicks.
-  dialog::QtTrayShell desktopTray;
-  dialog::HeadlessTrayShell headlessTray;
-  dialog::QtDialogHost dialogs(rt, session.get(),
-                               session ? static_cast<dialog::TrayShell&>(headlessTray) : desktopTray);
-  rt.dialog = &dialogs;
+  std::unique_ptr<dialog::QtDialogHost> dialogs =
+      session ? std::make_unique<dialog::UnattendedDialogHost>(rt, *session, *tray)
+              : std::make_unique<dialog::QtDialogHost>(rt, *tray);
+  rt.dialog = dialogs.get();
   functions::installFunctions(rt, functions::standardFunctions());
   app.onException = [&rt](const char* what) {
     std::fprintf(stderr, "scriptrun: unexpected error: %s\n", what);

@@ -20,23 +20,6 @@ bool isOldDialogFont(const QString& family) {
   return family.compare(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive) == 0;
 }
 
-// The palette roles that colour the face of a kind and its text.
-struct Roles {
-  QPalette::ColorRole face;
-  QPalette::ColorRole text;
-};
-
-Roles rolesOf(core::ElementKind kind) {
-  switch (kind) {
-    case core::ElementKind::Edit:
-    case core::ElementKind::List:
-    case core::ElementKind::Combo:
-      return {QPalette::Base, QPalette::Text};
-    default:
-      return {QPalette::Window, QPalette::WindowText};
-  }
-}
-
 }  // namespace
 
 QFont dialogFont(std::string_view family, int points) {
@@ -61,24 +44,25 @@ QColor toQColor(const core::Colour& colour) {
   return QColor(colour.red, colour.green, colour.blue);
 }
 
-void applyTextStyle(QWidget& widget, core::ElementKind kind, const core::TextStyle& style) {
+void applyTextStyle(QWidget& widget, StyleReach reach, const core::TextStyle& style) {
   QFont font = dialogFont(style.font, style.size);
   if (widget.font().bold() || style.bold) font.setBold(true);
   if (widget.font().italic() || style.italic) font.setItalic(true);
   widget.setFont(font);
-  if (kind == core::ElementKind::Button || kind == core::ElementKind::Status) return;
+  if (reach == StyleReach::Font) return;
 
-  const Roles roles = rolesOf(kind);
+  // An input field colours its base; anything else the window behind it.
+  const bool field = reach == StyleReach::FieldColours;
   QPalette palette = widget.palette();
   const QColor face = toQColor(style.background);
   const QColor text = toQColor(style.foreground);
-  palette.setColor(roles.face, face);
-  palette.setColor(roles.text, text);
-  if (roles.face == QPalette::Window) palette.setColor(QPalette::ButtonText, text);
+  palette.setColor(field ? QPalette::Base : QPalette::Window, face);
+  palette.setColor(field ? QPalette::Text : QPalette::WindowText, text);
+  if (!field) palette.setColor(QPalette::ButtonText, text);
   widget.setPalette(palette);
-  if (roles.face == QPalette::Window) widget.setAutoFillBackground(true);
+  if (!field) widget.setAutoFillBackground(true);
 
-  if (kind != core::ElementKind::Text) return;
+  if (reach != StyleReach::All) return;
   if (auto* label = qobject_cast<QLabel*>(&widget)) {
     Qt::Alignment horizontal = Qt::AlignLeft;
     if (style.alignment == core::Alignment::Right) horizontal = Qt::AlignRight;

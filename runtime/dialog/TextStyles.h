@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <cstdint>
 #include <string_view>
 
 #include "runtime/core/DialogHost.h"
@@ -19,9 +20,16 @@ QFont dialogFont(std::string_view family, int points);
 
 QColor toQColor(const core::Colour& colour);
 
-// Applies the style to a widget of the element kind: a TEXT takes all of
-// it, EDIT, CHECK, RADIO, LIST and COMBO everything but the alignment,
-// BUTTON and STATUS the font alone. Bold and italic are only ever added.
-void applyTextStyle(QWidget& widget, core::ElementKind kind, const core::TextStyle& style);
+// How much of a text style an element kind takes.
+enum class StyleReach : std::uint8_t {
+  Font,            // the font alone
+  FontAndColours,  // the font, and the colours of the widget's face and text
+  FieldColours,    // the font, and the colours of an input field and its text
+  All,             // the font, the colours and the alignment
+};
+
+// Applies as much of the style as reach says. Bold and italic are only
+// ever added.
+void applyTextStyle(QWidget& widget, StyleReach reach, const core::TextStyle& style);
 
 }  // namespace quillan::dialog

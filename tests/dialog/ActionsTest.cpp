@@ -68,6 +68,14 @@ TEST_F(Actions, ActionsThatCannotBeDoneAreEchoedAndPassOver) {
   EXPECT_EQ(transcriptText(), "action\tclick Nobody\naction\tclick Off\naction\tdrop /tmp/x.txt\naction\tclick OK\n");
 }
 
+TEST_F(Actions, ButtonAndItemActionsPassOverATrayIcon) {
+  useAnswers("click Tray\nselect Tray x\ntype Tray x\ncheck Tray 1\nclick OK\n");
+  ASSERT_EQ(run(script({"DIALOG CREATE,Tray,20,30,300,200,TASKICON(Tray),BUTTON(OK)"})), 0);
+  EXPECT_EQ(rt.vars[9 + 17], "|OKBUTTON");
+  EXPECT_EQ(transcriptText(),
+            "action\tclick Tray\naction\tselect Tray x\naction\ttype Tray x\naction\tcheck Tray 1\naction\tclick OK\n");
+}
+
 TEST_F(Actions, DropsReachAWindowThatTakesThem) {
   useAnswers("drop /tmp/one.txt \"/tmp/two words.txt\"\n");
   ASSERT_EQ(run({"DIALOG CREATE,Drop,20,30,300,200,DLGTYPE(DRAGDROP)", "WAIT EVENT"}), 0);

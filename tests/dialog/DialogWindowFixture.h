@@ -14,15 +14,16 @@
 #include <memory>
 
 #include "FakeTrayShell.h"
+#include "ScriptLines.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "platform/registry/SqliteRegistry.h"
 #include "platform/unattended/UnattendedSession.h"
 #include "runtime/commands/CommandLibrary.h"
-#include "ScriptLines.h"
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/Variables.h"
 #include "runtime/dialog/QtDialogHost.h"
+#include "runtime/dialog/UnattendedDialogHost.h"
 #include "runtime/functions/FunctionLibrary.h"
 
 namespace quillan::testing {
@@ -63,7 +64,8 @@ struct DialogWindow : ::testing::Test, ScriptLines<DialogWindow> {
     core::prepare(rt, scriptPath, {});
     rt.sleepTime = 1;
     fs.files["/work/pic.png"] = pngBytes(40, 30, Qt::red);
-    makeHost(nullptr);
+    host = std::make_unique<dialog::QtDialogHost>(rt, shell);
+    rt.dialog = host.get();
   }
   ~DialogWindow() override {
     closeDialog();
@@ -72,15 +74,12 @@ struct DialogWindow : ::testing::Test, ScriptLines<DialogWindow> {
     for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(registryPath + suffix);
   }
 
-  void makeHost(unattended::UnattendedSession* s) {
-    host = std::make_unique<dialog::QtDialogHost>(rt, s, shell);
-    rt.dialog = host.get();
-  }
   // Unattended, with the lines of an answer file; the transcript is kept.
   void useAnswers(std::string_view lines) {
     transcript = std::tmpfile();
     session = std::make_unique<unattended::UnattendedSession>(unattended::parseAnswers(lines), transcript, stderr);
-    makeHost(session.get());
+    host = std::make_unique<dialog::UnattendedDialogHost>(rt, *session, shell);
+    rt.dialog = host.get();
   }
   std::string transcriptText() {
     std::fflush(transcript);

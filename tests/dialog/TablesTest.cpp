@@ -27,6 +27,26 @@ TEST(DialogTables, EveryNameIsFoundAtItsRow) {
   expectNames(kBitmapOptions, {"CLICK;", "HAND;", "CROSS;", "STRETCH;"});
 }
 
+// Every kind has its row, at its own place, and the rows say nothing a
+// kind's shape cannot use.
+TEST(DialogTables, EveryElementKindHasItsRowInEnumOrder) {
+  ASSERT_EQ(core::kElementKindCount, kElementKinds.rows.size());
+  for (std::size_t i = 0; i < core::kElementKindCount; ++i) {
+    const core::ElementKindRow& row = core::kElementKindRows[i];
+    SCOPED_TRACE(static_cast<int>(i));
+    EXPECT_EQ(row.kind, kElementKinds.rows[i].entry);
+    EXPECT_EQ(&core::kindRow(row.kind), &row);
+    EXPECT_EQ(row.keyword.empty(), row.flag == nullptr);
+    if (row.flag != nullptr) {
+      EXPECT_TRUE(row.options == core::KindOptions::OneStyle || row.options == core::KindOptions::Styles);
+    }
+    if (row.shape != core::KindShape::Placed) {
+      EXPECT_FALSE(row.text || row.number || row.items || row.captionFromName || row.defaultButton);
+      EXPECT_EQ(row.options, core::KindOptions::None);
+    }
+  }
+}
+
 TEST(DialogTables, ColourNamesMatchWholeSlots) {
   ASSERT_EQ(kColourSlots.size(), 16u * 8u);
   const std::vector<std::pair<std::string, core::Colour>> named = {

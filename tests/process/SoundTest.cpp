@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "WavBytes.h"
 #include "runtime/dialog/QtUserInterface.h"
 
 namespace quillan::dialog {
@@ -16,38 +17,9 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-std::string le32(std::uint32_t v) {
-  return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
-}
-std::string le16(std::uint16_t v) { return {static_cast<char>(v), static_cast<char>(v >> 8)}; }
-
-// 8-bit mono PCM at 8000 Hz: one byte per sample, 8 bytes per millisecond.
-// declaredSize is written into the data chunk's header.
-std::string wav(std::uint32_t dataBytes, std::uint32_t declaredSize, const std::string& extraChunk = {}) {
-  const std::string fmt = "fmt " + le32(16) + le16(1) + le16(1) + le32(8000) + le32(8000) + le16(1) + le16(8);
-  const std::string data = "data" + le32(declaredSize) + std::string(dataBytes, '\x80');
-  const std::string body = "WAVE" + fmt + extraChunk + data;
-  return "RIFF" + le32(static_cast<std::uint32_t>(body.size())) + body;
-}
-
-TEST(WavLength, FromTheHeader) {
-  const std::string odd = "LIST" + le32(3) + "abc" + std::string(1, '\0');  // padded to an even size
-  const std::pair<std::string, std::int64_t> cases[] = {
-      {wav(4000, 4000), 500},
-      {wav(4000, 0), 500},            // streamed: the size was left open
-      {wav(4000, 0xFFFFFFFFu), 500},  // likewise
-      {wav(4000, 4000, odd), 500},
-      {wav(800, 80000), 100},  // cut-off file: only what is there plays
-      {"RIFF" + le32(4) + "AVI ", -1},
-      {"RIFF" + le32(12) + "WAVEdata" + le32(0), -1},  // no format chunk
-      {"", -1},
-  };
-  for (const auto& [bytes, length] : cases) EXPECT_EQ(wavLengthMs(bytes, bytes.size()), length);
-}
-
 struct Sounds : ::testing::Test {
   std::string dir;
-  QtUserInterface ui{nullptr};
+  QtUserInterface ui;
   Sounds() {
     std::string pattern = fs::temp_directory_path().string() + "/quillan-sound-XXXXXX";
     dir = ::mkdtemp(pattern.data());

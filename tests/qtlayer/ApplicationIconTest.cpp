@@ -28,7 +28,7 @@ std::string writeTemp(const std::string& name, const std::string& bytes) {
 }
 
 TEST(ApplicationIcon, ComesFromAnExecutableStubOnly) {
-  QtUserInterface ui(nullptr);
+  QtUserInterface ui;
   QApplication::setWindowIcon(QIcon());
 
   const auto compiled = compiler::compileLines({"INFO x"});
@@ -39,8 +39,7 @@ TEST(ApplicationIcon, ComesFromAnExecutableStubOnly) {
   std::string stub = readBytes(QUILLAN_SOURCE_DIR "/fuzz/corpus/peicon/pe32_two_images.pe");
   ASSERT_FALSE(stub.empty());
   stub.resize(8192, '\0');
-  const std::string withIcon =
-      writeTemp("quillan-icon-pe.exe", stub + compiled.bytes.substr(8192));
+  const std::string withIcon = writeTemp("quillan-icon-pe.exe", stub + compiled.bytes.substr(8192));
   ui.setApplicationIconFrom(withIcon);
   EXPECT_FALSE(QApplication::windowIcon().isNull());
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/unattended/UnattendedSession.h"
+#include "platform/unattended/UnattendedSessionManager.h"
 
 namespace quillan::unattended {
 namespace {
@@ -60,8 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         BoxCase{"NoAnswerOkBox", "", BoxButtons::Ok, BoxAnswer::Ok, "OK\tCap\tLine1\\rLine2\tOK\n"},
         BoxCase{"NoAnswerYesNoTakesYes", "", BoxButtons::YesNo, BoxAnswer::Yes, "YESNO\tCap\tLine1\\rLine2\tYES\n"},
         BoxCase{"NoAnswer", "NO", BoxButtons::YesNoCancel, BoxAnswer::No, "YESNOCANCEL\tCap\tLine1\\rLine2\tNO\n"},
-        BoxCase{"Cancel", "cancel", BoxButtons::OkCancel, BoxAnswer::Cancel,
-                "OKCANCEL\tCap\tLine1\\rLine2\tCANCEL\n"},
+        BoxCase{"Cancel", "cancel", BoxButtons::OkCancel, BoxAnswer::Cancel, "OKCANCEL\tCap\tLine1\\rLine2\tCANCEL\n"},
         BoxCase{"UnfitAnswerGivesDefault", "NO", BoxButtons::OkCancel, BoxAnswer::Ok,
                 "OKCANCEL\tCap\tLine1\\rLine2\tOK\n"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -94,16 +94,16 @@ TEST_P(InputBoxes, TakeTextOrCancelAndShowWhatWasTaken) {
   EXPECT_EQ(out.str(), std::string("input\tCap\tName?\\r\tBob\t") + GetParam().written + "\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Unattended, InputBoxes,
-    ::testing::Values(InputCase{"Text", "TEXT Alice Smith", true, "Alice Smith", "TEXT Alice Smith"},
-                      InputCase{"TextKeepsOuterBlanks", "text  two ", true, " two ", "TEXT  two "},
-                      InputCase{"EmptyText", "TEXT", true, "", "TEXT "},
-                      InputCase{"Cancel", "CANCEL", false, "unchanged", "CANCEL"},
-                      InputCase{"OkTakesTheDefault", "OK", true, "Bob", "TEXT Bob"},
-                      InputCase{"NoAnswerLeft", "", true, "Bob", "TEXT Bob"},
-                      InputCase{"UnfitAnswerTakesTheDefault", "NO", true, "Bob", "TEXT Bob"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Unattended, InputBoxes,
+                         ::testing::Values(InputCase{"Text", "TEXT Alice Smith", true, "Alice Smith",
+                                                     "TEXT Alice Smith"},
+                                           InputCase{"TextKeepsOuterBlanks", "text  two ", true, " two ", "TEXT  two "},
+                                           InputCase{"EmptyText", "TEXT", true, "", "TEXT "},
+                                           InputCase{"Cancel", "CANCEL", false, "unchanged", "CANCEL"},
+                                           InputCase{"OkTakesTheDefault", "OK", true, "Bob", "TEXT Bob"},
+                                           InputCase{"NoAnswerLeft", "", true, "Bob", "TEXT Bob"},
+                                           InputCase{"UnfitAnswerTakesTheDefault", "NO", true, "Bob", "TEXT Bob"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InputBoxes, ShareTheAnswerQueueWithBoxes) {
   Capture out, err;
@@ -117,9 +117,10 @@ TEST(InputBoxes, ShareTheAnswerQueueWithBoxes) {
 TEST(SessionEnd, IsWrittenNotPerformed) {
   Capture out, err;
   UnattendedSession session(AnswerFile{}, out.file, err.file);
-  session.endSession(os::SessionEnd::Shutdown);
-  session.endSession(os::SessionEnd::PowerOff);
-  session.endSession(os::SessionEnd::Reboot);
+  UnattendedSessionManager manager(session);
+  EXPECT_TRUE(manager.endSession(os::SessionEnd::Shutdown));
+  EXPECT_TRUE(manager.endSession(os::SessionEnd::PowerOff));
+  EXPECT_TRUE(manager.endSession(os::SessionEnd::Reboot));
   EXPECT_EQ(out.str(), "exitwin\tSHUTDOWN\nexitwin\tSHUTDOWN\tPOWEROFF\nexitwin\tREBOOT\n");
 }
 
