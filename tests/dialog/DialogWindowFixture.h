@@ -14,12 +14,12 @@
 #include <memory>
 
 #include "FakeTrayShell.h"
+#include "ScriptLines.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "platform/registry/SqliteRegistry.h"
 #include "platform/unattended/UnattendedSession.h"
 #include "runtime/commands/CommandLibrary.h"
-#include "ScriptLines.h"
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/Variables.h"
 #include "runtime/dialog/QtDialogHost.h"
@@ -61,7 +61,7 @@ struct DialogWindow : ::testing::Test, ScriptLines<DialogWindow> {
     rt.commands = &commands::standardCommands();
     functions::installFunctions(rt, functions::standardFunctions());
     core::prepare(rt, scriptPath, {});
-    rt.sleepTime = 1;
+    rt.settings.sleepTime = 1;
     fs.files["/work/pic.png"] = pngBytes(40, 30, Qt::red);
     makeHost(nullptr);
   }
