@@ -62,7 +62,7 @@ void create(Runtime& rt) {
     host.abandonDialog();
     return;
   }
-  rt.eventText.clear();
+  rt.settings.eventText.clear();
   host.showDialog();
 }
 
@@ -154,9 +154,12 @@ void dialogCommand(Runtime& rt) {
 
 void waitCommand(Runtime& rt);  // WaitCommand.cpp
 
-void addDialogCommands(core::CommandSet& set) {
-  set[core::Command::Dialog] = &dialogCommand;
-  set[core::Command::Wait] = &waitCommand;
-}
+namespace {
+
+constexpr core::CommandRow kRows[] = {{core::Command::Dialog, &dialogCommand}, {core::Command::Wait, &waitCommand}};
+
+}  // namespace
+
+const std::span<const core::CommandRow> kDialogCommands = kRows;
 
 }  // namespace quillan::commands

@@ -2,10 +2,12 @@
 // read their arguments here and act through the runtime's DialogHost.
 #pragma once
 
+#include <span>
+
 #include "runtime/core/Commands.h"
 
 namespace quillan::commands {
 
-void addDialogCommands(core::CommandSet& set);
+extern const std::span<const core::CommandRow> kDialogCommands;
 
 }  // namespace quillan::commands

@@ -33,13 +33,13 @@ void waitCommand(core::Runtime& rt) {
   for (;;) {
     // A negative SLEEPTIME (the invalid mark of a bad OPTION value, say)
     // would be an endless sleep to the system: it means no pause at all.
-    host.pause(rt.sleepTime > 0 ? rt.sleepTime : 0);
+    host.pause(rt.settings.sleepTime > 0 ? rt.settings.sleepTime : 0);
     if (rt.os.ui != nullptr) rt.os.ui->processMessages();
     if (rt.terminated) return;  // a failure while messages ran ended the script
     // Unsigned, so a clock that wraps around still measures right.
     const auto elapsed = static_cast<std::uint64_t>(host.tickCount()) - static_cast<std::uint64_t>(start);
     timeUp = limited && elapsed >= static_cast<std::uint64_t>(limit);
-    if ((forEvent && !rt.eventText.empty()) || timeUp) break;
+    if ((forEvent && !rt.settings.eventText.empty()) || timeUp) break;
     if (!forEvent) continue;
     if (host.idle() == core::IdleOutcome::Stuck && !limited) {
       // Nobody is at the screen and nothing is left to do: waiting on
@@ -50,7 +50,7 @@ void waitCommand(core::Runtime& rt) {
       return;
     }
   }
-  if (forEvent && timeUp && rt.eventText.empty()) rt.eventText = "TIMER";
+  if (forEvent && timeUp && rt.settings.eventText.empty()) rt.settings.eventText = "TIMER";
 }
 
 }  // namespace quillan::commands

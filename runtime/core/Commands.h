@@ -7,11 +7,14 @@
 #include <array>
 #include <string_view>
 
+#include "runtime/core/HandlerTable.h"
 #include "runtime/core/Keywords.h"
 #include "runtime/core/Runtime.h"
 
 namespace quillan::core {
 
+// Grouped by the packed table that holds them.
+// clang-format off
 enum class Command {
   Beep, Clipboard, Break,
   Dialog, Else, End, Dde, Exit, Directory, ExitWin,
@@ -20,16 +23,18 @@ enum class Command {
   Shift, Title, Until, Wait, Window, Warn, Shell,
   Count
 };
+// clang-format on
 
 inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Count);
 
 // Upper-case names, in the order of Command.
 extern const std::array<std::string_view, kCommandCount> kCommandNames;
 
-struct CommandSet {
-  std::array<CommandHandler, kCommandCount> handlers{};  // null: not available yet
-  CommandHandler& operator[](Command c) { return handlers[static_cast<std::size_t>(c)]; }
-  CommandHandler operator[](Command c) const { return handlers[static_cast<std::size_t>(c)]; }
+using CommandRow = HandlerRow<Command, CommandHandler>;
+
+// A class of its own (not an alias) so that Runtime.h can declare it.
+struct CommandSet : HandlerTable<Command, CommandHandler, kCommandCount> {
+  using HandlerTable::HandlerTable;
 };
 
 // The command that the upper-cased word selects, or Command::Count when the
@@ -37,10 +42,7 @@ struct CommandSet {
 Command findCommand(std::string_view word);
 
 // The five tables, for the table test.
-struct CommandTableView {
-  char last;  // the table holds words whose first character is <= last
-  KeywordTable<Command> table;
-};
+using CommandTableView = KeywordGroup<Command>;
 extern const std::array<CommandTableView, 5> kCommandTables;
 
 }  // namespace quillan::core

@@ -119,17 +119,13 @@ void untilCommand(Runtime& rt) {
     rt.line = rt.repeatStack[at(rt.repeatDepth)];  // back to the line after REPEAT
 }
 
+constexpr CommandRow kRows[] = {{Command::If, &ifCommand},         {Command::Else, &elseCommand},
+                                {Command::End, &endCommand},       {Command::Goto, &gotoCommand},
+                                {Command::Gosub, &gosubCommand},   {Command::Exit, &exitCommand},
+                                {Command::Repeat, &repeatCommand}, {Command::Until, &untilCommand}};
+
 }  // namespace
 
-void addControlFlowCommands(CommandSet& set) {
-  set[Command::If] = &ifCommand;
-  set[Command::Else] = &elseCommand;
-  set[Command::End] = &endCommand;
-  set[Command::Goto] = &gotoCommand;
-  set[Command::Gosub] = &gosubCommand;
-  set[Command::Exit] = &exitCommand;
-  set[Command::Repeat] = &repeatCommand;
-  set[Command::Until] = &untilCommand;
-}
+const std::span<const CommandRow> kControlFlowCommands = kRows;
 
 }  // namespace quillan::core

@@ -3,10 +3,13 @@
 // the target line; the loop's step past every line then continues after it.
 #pragma once
 
+#include <span>
+
 #include "runtime/core/Commands.h"
 
 namespace quillan::core {
 
-void addControlFlowCommands(CommandSet& set);
+// The {command, handler} rows of the commands above.
+extern const std::span<const CommandRow> kControlFlowCommands;
 
 }  // namespace quillan::core

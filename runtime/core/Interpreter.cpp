@@ -41,36 +41,10 @@ void runCommand(Runtime& rt, Command command) {
   handler(rt);
 }
 
-}  // namespace
-
-void executeLine(Runtime& rt) {
-  const int n = rt.length();
-  int p = 1;
-  while (rt.at(p) == ' ' && p < n) ++p;
-  if (p == n) return;  // one character or blanks only: nothing to do
-
-  int end = p;
-  while (end <= n && rt.at(end) != ' ') ++end;
-  std::string word = rt.work.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(end - p));
-  upperAsciiInPlace(word);
-  rt.pos = end;  // on the blank after the word, or past the end
-
-  if (word.front() == '\r') return;
-  if (word.front() == '%') {
-    assign(rt, word);
-    return;
-  }
-  const Command command = findCommand(word);
-  if (command == Command::Count) {
-    rt.fail(kUnknownCommand);
-    return;
-  }
-  runCommand(rt, command);
-}
-
-namespace {
-
-// Decodes how the stored line begins, exactly as executeLine reads it.
+// Decodes how the stored line begins: the only reader of a line's first
+// word. Leading blanks are skipped (a line of blanks, or of one character
+// after them, does nothing), the word runs to the next blank and is
+// upper-cased; a label line does nothing when it is reached.
 Runtime::LineStart decodeLineStart(const std::string& line) {
   Runtime::LineStart start;
   const int n = static_cast<int>(line.size());

@@ -15,9 +15,6 @@ void startScript(Runtime& rt);
 // The loop alone (no report, no termination), for tests and benchmarks.
 void runLines(Runtime& rt);
 
-// Executes the line in rt.work (already copied from the store).
-void executeLine(Runtime& rt);
-
 // Ends the run: closes the dialog, releases the store, marks the runtime
 // terminated. Safe to call twice.
 void terminate(Runtime& rt);

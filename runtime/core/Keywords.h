@@ -8,6 +8,7 @@
 // words and element kinds all look their words up through this one routine.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -44,9 +45,29 @@ struct KeywordTable {
   }
 };
 
-// The keyword lookups that return a plain number: the position if a name
-// starts there, 0 otherwise. For tables whose names the caller switches on.
-int keywordAt(std::string_view packed, std::span<const int> starts, std::string_view word);
+// Words split over several tables by their first character: a table holds
+// the words whose first character is at most `last` and above the previous
+// table's.
+template <typename Entry>
+struct KeywordGroup {
+  char last;
+  KeywordTable<Entry> table;
+};
+
+// The entry that the upper-cased word selects in the table its first
+// character chooses, or none.
+template <typename Entry, std::size_t N>
+Entry findInGroups(const std::array<KeywordGroup<Entry>, N>& groups, std::string_view word, Entry none) {
+  if (word.empty()) return none;
+  const auto first = static_cast<unsigned char>(word.front());
+  for (const auto& group : groups) {
+    if (first <= static_cast<unsigned char>(group.last)) {
+      const auto* row = group.table.find(word);
+      return row != nullptr ? row->entry : none;
+    }
+  }
+  return none;
+}
 
 // ASCII upper-casing, the only folding the language does.
 inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }

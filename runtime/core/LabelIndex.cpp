@@ -3,6 +3,13 @@
 #include "runtime/core/Keywords.h"
 
 namespace quillan::core {
+namespace {
+
+constexpr KeywordRow<BlockWord> kBlockWordRows[] = {{1, BlockWord::If}, {3, BlockWord::Else}, {6, BlockWord::End}};
+
+}  // namespace
+
+const KeywordTable<BlockWord> kBlockWords{"IFELSEND", kBlockWordRows};
 
 BlockWord blockWordOf(std::string_view line) {
   // The word is taken the way the interpreter loop takes a command word, so
@@ -22,16 +29,8 @@ BlockWord blockWordOf(std::string_view line) {
   if (end == n) --length;  // a word that ends the line loses its last character
   std::string word(line.substr(p, length));
   upperAsciiInPlace(word);
-  switch (packedPosition("IFELSEND", word)) {
-    case 1:
-      return BlockWord::If;
-    case 3:
-      return BlockWord::Else;
-    case 6:
-      return BlockWord::End;
-    default:
-      return BlockWord::None;
-  }
+  const auto* row = kBlockWords.find(word);
+  return row != nullptr ? row->entry : BlockWord::None;
 }
 
 std::optional<std::string_view> labelNameOf(std::string_view line) {

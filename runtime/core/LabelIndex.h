@@ -13,12 +13,17 @@
 #include <unordered_map>
 #include <vector>
 
+#include "runtime/core/Keywords.h"
+
 namespace quillan::core {
 
 // Label names are significant up to this many characters.
 inline constexpr std::size_t kLabelNameLength = 127;
 
 enum class BlockWord : std::uint8_t { None, If, Else, End };
+
+// IF, ELSE and END in "IFELSEND".
+extern const KeywordTable<BlockWord> kBlockWords;
 
 // The block word of a stored (unexpanded) line. The word is looked up by
 // position in "IFELSEND"; when it runs to the end of the line its last

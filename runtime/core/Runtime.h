@@ -11,12 +11,14 @@
 
 #include "platform/api/Platform.h"
 #include "runtime/core/DialogHost.h"
+#include "runtime/core/FunctionNameCache.h"
 #include "runtime/core/LabelIndex.h"
 
 namespace quillan::core {
 
 struct Runtime;
 struct CommandSet;
+struct FunctionSet;
 using CommandHandler = void (*)(Runtime&);
 
 // Run-time error codes a command can set; the report shows the number only.
@@ -51,6 +53,22 @@ enum ErrorCode : std::int32_t {
 
 inline constexpr int kMaxNesting = 7;  // REPEAT and GOSUB levels
 
+// The run-time settings: what OPTION and friends change, each starting a
+// run at its default. prepare() resets them by assigning a fresh
+// RunSettings and then fills in the ones worked out for the script.
+struct RunSettings {
+  std::string eventText;  // the dialog's event slot
+  std::string titleText;  // set by prepare: the application title
+  bool shortFileNames = false;
+  std::int32_t regBuf = 256;
+  std::int32_t sleepTime = 50;
+  std::int32_t skDelay = 10;
+  char fieldSep = '|';
+  std::string iniFile;  // set by prepare: QN16.INI by the file lookup rule
+  bool usingDefaultIni = true;
+  std::string sectionPrefix;  // set by prepare: from the script's file name
+};
+
 struct Runtime {
   explicit Runtime(os::Platform platform) : os(platform) {}
 
@@ -58,13 +76,16 @@ struct Runtime {
   DialogHost* dialog = &NoDialog::instance();
   const CommandSet* commands = nullptr;  // handlers, filled by the program's assembly
   // Evaluates the "@" call at 1-based position `at` of the working line,
-  // replacing it by its result; installed by the function library.
+  // replacing it by its result; installed by the function library with
+  // the function set and the cache of names below.
   void (*callFunction)(Runtime&, int at) = nullptr;
+  const FunctionSet* functions = nullptr;
+  FunctionNameCache functionNames;
 
   // Script store and variables.
   std::vector<std::string> store;
-  std::array<std::string, 35> vars;  // 0..8 are %1..%9, 9..34 are %A..%Z
-  std::string scriptPath;            // %0: command-line argument 1
+  std::array<std::string, 35> vars;    // 0..8 are %1..%9, 9..34 are %A..%Z
+  std::string scriptPath;              // %0: command-line argument 1
   std::vector<std::string> arguments;  // the script's parameters as passed
 
   // Interpreter state.
@@ -92,33 +113,23 @@ struct Runtime {
   // the stored text, so a line's command is found once.
   struct LineStart {
     enum Kind : std::uint8_t { Unknown, Ignored, Assignment, Command, NotACommand } kind = Unknown;
-    std::uint8_t command = 0;  // a Command, for kind Command
-    char slot = 0;             // the character after "%", for kind Assignment
+    std::uint8_t command = 0;    // a Command, for kind Command
+    char slot = 0;               // the character after "%", for kind Assignment
     std::int32_t afterWord = 0;  // the read position a handler starts at
   };
   std::vector<LineStart> lineStarts;
   LabelIndex jumps;  // label and block targets of the store; cleared when a run starts
 
-  // Run-time settings reset by the preparation step.
-  std::string eventText;
-  std::string titleText;
-  bool shortFileNames = false;
-  std::int32_t regBuf = 256;
-  std::int32_t sleepTime = 50;
-  std::int32_t skDelay = 10;
-  char fieldSep = '|';
-  std::string iniFile;
-  bool usingDefaultIni = true;
-  std::string sectionPrefix;
-  std::string defaultDir;  // read from the settings on first use
+  RunSettings settings;
+  std::string defaultDir;  // read from the settings on first use; kept across runs
 
   // The exit code of the program RUN or SHELL waited for, 0 after a start
   // without waiting, -1 after a failure; read by RETCODE.
   std::int32_t lastRunResult = 0;
 
-  // Dialog events (the event slot is eventText above).
+  // Dialog events (the event slot is settings.eventText).
   struct ClickRecord {
-    std::string button;  // "LEFT", "RIGHT" or "CENTER"
+    std::string button;         // "LEFT", "RIGHT" or "CENTER"
     std::int32_t x = 0, y = 0;  // relative to the bitmap's top left corner
   };
   ClickRecord click;  // the last mouse press on a clickable bitmap

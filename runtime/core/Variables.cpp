@@ -73,16 +73,10 @@ void prepare(Runtime& rt, std::string_view scriptPath, const std::vector<std::st
   rt.stop = false;
   rt.repeatDepth = 0;
   rt.subDepth = 0;
-  rt.eventText.clear();
-  rt.titleText = rt.os.ui != nullptr ? rt.os.ui->applicationTitle() : std::string("Quillan");
-  rt.shortFileNames = false;
-  rt.regBuf = 256;
-  rt.sleepTime = 50;
-  rt.fieldSep = '|';
-  rt.skDelay = 10;
-  rt.iniFile = lookUpFile(rt, "QN16.INI");
-  rt.usingDefaultIni = true;
-  rt.sectionPrefix = sectionPrefixFor(scriptPath);
+  rt.settings = RunSettings{};
+  rt.settings.titleText = rt.os.ui != nullptr ? rt.os.ui->applicationTitle() : std::string("Quillan");
+  rt.settings.iniFile = lookUpFile(rt, "QN16.INI");
+  rt.settings.sectionPrefix = sectionPrefixFor(scriptPath);
 }
 
 std::string lookUpFile(Runtime& rt, std::string_view name) {

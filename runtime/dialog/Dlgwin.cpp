@@ -264,7 +264,7 @@ void TDlgForm::closeEvent(QCloseEvent* event) {
 }
 
 void TDlgForm::FormCloseQuery(bool& canClose) {
-  rt_.eventText = "CLOSE";
+  rt_.settings.eventText = "CLOSE";
   if (dragDrop_) {
     rt_.droppedFiles.clear();
     stopAcceptingDrops();
@@ -294,7 +294,7 @@ void TDlgForm::FormClose() {
   owner_.formClosed(this);
 }
 
-void TDlgForm::ButtonClickEvent(const Element& button) { rt_.eventText = upper(button.name) + "BUTTON"; }
+void TDlgForm::ButtonClickEvent(const Element& button) { rt_.settings.eventText = upper(button.name) + "BUTTON"; }
 
 void TDlgForm::MouseClickEvent(const Element& bitmap, Qt::MouseButton button, QPoint at) {
   const char* name = button == Qt::LeftButton     ? "LEFT"
@@ -303,14 +303,14 @@ void TDlgForm::MouseClickEvent(const Element& bitmap, Qt::MouseButton button, QP
                                                   : nullptr;
   if (name == nullptr) return;  // the mouse's extra buttons mean nothing here
   rt_.click = {name, at.x(), at.y()};
-  rt_.eventText = bitmap.name + "CLICK";
+  rt_.settings.eventText = bitmap.name + "CLICK";
 }
 
-void TDlgForm::MenuClickEvent(const std::string& caption) { rt_.eventText = upper(caption) + "MENU"; }
+void TDlgForm::MenuClickEvent(const std::string& caption) { rt_.settings.eventText = upper(caption) + "MENU"; }
 
 void TDlgForm::TaskIconClickEvent(TTaskIcon* icon) {
   for (const auto& element : elements_)
-    if (element->icon == icon) rt_.eventText = upper(element->name) + "ICON";
+    if (element->icon == icon) rt_.settings.eventText = upper(element->name) + "ICON";
 }
 
 void TDlgForm::ComboExitEvent(Element& element) {
@@ -356,7 +356,7 @@ bool TDlgForm::AppMessage(QObject* receiver, QEvent* event) {
   drop->acceptProposedAction();
   if (type == QEvent::Drop) {
     rt_.droppedFiles = std::move(files);  // a drop still held is replaced
-    rt_.eventText = "DRAGDROP";
+    rt_.settings.eventText = "DRAGDROP";
   }
   return true;
 }

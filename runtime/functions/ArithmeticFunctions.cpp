@@ -48,15 +48,15 @@ void pred(Runtime& rt, std::string& result) {
   if (integerArgument(rt, a)) writeInteger(result, wrap(bits(a) - 1u));
 }
 
+constexpr FunctionRow kRows[] = {{Function::Sum, &binary<add>},
+                                 {Function::Diff, &binary<subtract>},
+                                 {Function::Prod, &binary<multiply>},
+                                 {Function::Div, &div},
+                                 {Function::Succ, &succ},
+                                 {Function::Pred, &pred}};
+
 }  // namespace
 
-void addArithmeticFunctions(FunctionSet& set) {
-  set[Function::Sum] = &binary<add>;
-  set[Function::Diff] = &binary<subtract>;
-  set[Function::Prod] = &binary<multiply>;
-  set[Function::Div] = &div;
-  set[Function::Succ] = &succ;
-  set[Function::Pred] = &pred;
-}
+const std::span<const FunctionRow> kArithmeticFunctions = kRows;
 
 }  // namespace quillan::functions

@@ -56,8 +56,10 @@ void datetime(Runtime& rt, std::string& result) {
   }
 }
 
+constexpr FunctionRow kRows[] = {{Function::DateTime, &datetime}};
+
 }  // namespace
 
-void addDateTimeFunctions(FunctionSet& set) { set[Function::DateTime] = &datetime; }
+const std::span<const FunctionRow> kDateTimeFunctions = kRows;
 
 }  // namespace quillan::functions

@@ -4,6 +4,7 @@
 
 #include "runtime/core/FieldReader.h"
 #include "runtime/core/Keywords.h"
+#include "runtime/functions/FunctionKeywords.h"
 #include "runtime/functions/FunctionLibrary.h"
 #include "runtime/functions/NumberText.h"
 
@@ -13,29 +14,40 @@ namespace {
 // EVENT reads the slot and empties it, so every event is seen once.
 void event(Runtime& rt, std::string& result) {
   core::nextArgument(rt);
-  result = std::move(rt.eventText);
-  rt.eventText.clear();
+  result = std::move(rt.settings.eventText);
+  rt.settings.eventText.clear();
 }
 
-constexpr std::string_view kClickSelectors = "BUTTONXYREGION";
-constexpr std::array<int, 4> kClickStarts = {1, 7, 8, 9};  // BUTTON, X, Y, REGION
+constexpr core::KeywordRow<ClickItem> kClickItemRows[] = {
+    {1, ClickItem::Button}, {7, ClickItem::X}, {8, ClickItem::Y}, {9, ClickItem::Region}};
+
+}  // namespace
+
+const core::KeywordTable<ClickItem> kClickItems{"BUTTONXYREGION", kClickItemRows};
+
+namespace {
 
 void click(Runtime& rt, std::string& result) {
   std::string selector = core::requiredArgument(rt);
   if (rt.error != 0) return;
   core::upperAsciiInPlace(selector);
   const auto& record = rt.click;
-  switch (core::keywordAt(kClickSelectors, kClickStarts, selector)) {
-    case 1:
+  const auto* row = kClickItems.find(selector);
+  if (row == nullptr) {
+    rt.fail(core::kBadValue);
+    return;
+  }
+  switch (row->entry) {
+    case ClickItem::Button:
       result = record.button;
       break;
-    case 7:
+    case ClickItem::X:
       writeInteger(result, record.x);
       break;
-    case 8:
+    case ClickItem::Y:
       writeInteger(result, record.y);
       break;
-    case 9: {
+    case ClickItem::Region: {
       // Top, left, bottom, right: the first and third bound Y.
       std::array<std::int32_t, 4> bounds{};
       for (auto& bound : bounds) bound = integerRule(core::nextArgument(rt));
@@ -43,9 +55,6 @@ void click(Runtime& rt, std::string& result) {
         result = "1";
       break;
     }
-    default:
-      rt.fail(core::kBadValue);
-      break;
   }
 }
 
@@ -62,12 +71,10 @@ void dlgtext(Runtime& rt, std::string& result) {
   }
 }
 
+constexpr FunctionRow kRows[] = {{Function::Event, &event}, {Function::Click, &click}, {Function::DlgText, &dlgtext}};
+
 }  // namespace
 
-void addDialogFunctions(FunctionSet& set) {
-  set[Function::Event] = &event;
-  set[Function::Click] = &click;
-  set[Function::DlgText] = &dlgtext;
-}
+const std::span<const FunctionRow> kDialogFunctions = kRows;
 
 }  // namespace quillan::functions

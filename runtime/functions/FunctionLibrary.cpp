@@ -3,18 +3,8 @@
 namespace quillan::functions {
 
 const FunctionSet& standardFunctions() {
-  static const FunctionSet set = [] {
-    FunctionSet s;
-    addStringFunctions(s);
-    addArithmeticFunctions(s);
-    addRealFunctions(s);
-    addDateTimeFunctions(s);
-    addKeyFunctions(s);
-    addSystemFunctions(s);
-    addDialogFunctions(s);
-    addUserFunctions(s);
-    return s;
-  }();
+  static const FunctionSet set{kStringFunctions, kArithmeticFunctions, kRealFunctions,   kDateTimeFunctions,
+                               kKeyFunctions,    kSystemFunctions,     kDialogFunctions, kUserFunctions};
   return set;
 }
 

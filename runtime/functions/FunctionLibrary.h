@@ -1,6 +1,8 @@
 // The assembled function library: every handler that exists, by family.
 #pragma once
 
+#include <span>
+
 #include "runtime/functions/Functions.h"
 
 namespace quillan::functions {
@@ -8,14 +10,14 @@ namespace quillan::functions {
 // The full set, built once.
 const FunctionSet& standardFunctions();
 
-// Each family fills in its own handlers.
-void addStringFunctions(FunctionSet& set);
-void addArithmeticFunctions(FunctionSet& set);
-void addRealFunctions(FunctionSet& set);
-void addDateTimeFunctions(FunctionSet& set);
-void addKeyFunctions(FunctionSet& set);
-void addSystemFunctions(FunctionSet& set);
-void addDialogFunctions(FunctionSet& set);
-void addUserFunctions(FunctionSet& set);
+// Each family's {function, handler} rows.
+extern const std::span<const FunctionRow> kStringFunctions;
+extern const std::span<const FunctionRow> kArithmeticFunctions;
+extern const std::span<const FunctionRow> kRealFunctions;
+extern const std::span<const FunctionRow> kDateTimeFunctions;
+extern const std::span<const FunctionRow> kKeyFunctions;
+extern const std::span<const FunctionRow> kSystemFunctions;
+extern const std::span<const FunctionRow> kDialogFunctions;
+extern const std::span<const FunctionRow> kUserFunctions;
 
 }  // namespace quillan::functions

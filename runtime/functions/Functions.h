@@ -1,52 +1,18 @@
-// The function library's vocabulary: eight packed group strings, chosen by
-// the first character of the name, and one handler per function. Handlers
-// read their arguments with the function argument reader (FieldReader.h),
-// write their result text and may set the success flag or an error code.
+// The "@" call: the function's name is found in the engine's vocabulary
+// (runtime/core/FunctionNames.h), its handler in the runtime's function
+// set, and the call is replaced in the working line by the result.
 #pragma once
 
-#include <array>
-#include <string>
-#include <string_view>
-
-#include "runtime/core/Keywords.h"
+#include "runtime/core/FunctionNames.h"
 #include "runtime/core/Runtime.h"
 
 namespace quillan::functions {
 
+using core::Function;
+using core::FunctionHandler;
+using core::FunctionRow;
+using core::FunctionSet;
 using core::Runtime;
-using FunctionHandler = void (*)(Runtime&, std::string& result);
-
-enum class Function {
-  Asc, Chr, Ask, Click, Count, Cr, CurDir, Alt, Ctrl,
-  Div, DdeItem, Diff, DlgText, DateTime, DirDlg,
-  Equal, File, Env, Event, Ext, Greater, FAdd, FSub, FMul, FDiv, FLn, FExp, Format, FileDlg,
-  IniRead, Input, Item, Match, Len, Mci, Index, Key,
-  Ok, Name, Next, Not,
-  Pred, Pos, Prod, Query, RegRead, RetCode, Path,
-  Sum, Succ, SubStr, SysInfo, Shift, Tab, ShortName, Trim,
-  Zero, Upper, WinDir, WinExists, WinPos, VolInfo, WinActive, VerInfo,
-  Count_
-};
-
-inline constexpr std::size_t kFunctionCount = static_cast<std::size_t>(Function::Count_);
-
-// Upper-case names in the order of Function (NOT stands for NOT and NULL).
-extern const std::array<std::string_view, kFunctionCount> kFunctionNames;
-
-struct FunctionSet {
-  std::array<FunctionHandler, kFunctionCount> handlers{};  // null: not available yet
-  FunctionHandler& operator[](Function f) { return handlers[static_cast<std::size_t>(f)]; }
-  FunctionHandler operator[](Function f) const { return handlers[static_cast<std::size_t>(f)]; }
-};
-
-struct FunctionGroup {
-  char last;  // the group holds names whose first character is <= last
-  core::KeywordTable<Function> table;
-};
-extern const std::array<FunctionGroup, 8> kFunctionGroups;
-
-// The function that the upper-cased name selects, or Function::Count_.
-Function findFunction(std::string_view name);
 
 // Installs the call routine into the runtime: "@" calls then run the
 // handlers of set (which must outlive the run).

@@ -46,13 +46,13 @@ void held(Runtime& rt, std::string& result) {
   result += up;
 }
 
+constexpr FunctionRow kRows[] = {{Function::Key, &key},
+                                 {Function::Shift, &held<kShiftDown, kShiftUp>},
+                                 {Function::Ctrl, &held<kCtrlDown, kCtrlUp>},
+                                 {Function::Alt, &held<kAltDown, kAltUp>}};
+
 }  // namespace
 
-void addKeyFunctions(FunctionSet& set) {
-  set[Function::Key] = &key;
-  set[Function::Shift] = &held<kShiftDown, kShiftUp>;
-  set[Function::Ctrl] = &held<kCtrlDown, kCtrlUp>;
-  set[Function::Alt] = &held<kAltDown, kAltUp>;
-}
+const std::span<const FunctionRow> kKeyFunctions = kRows;
 
 }  // namespace quillan::functions

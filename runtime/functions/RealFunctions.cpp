@@ -94,16 +94,16 @@ void format(Runtime& rt, std::string& result) {
   writeFixed(result, a, decimals, localeSettings(rt).decimalSeparator);
 }
 
+constexpr FunctionRow kRows[] = {{Function::FAdd, &binary<add>},
+                                 {Function::FSub, &binary<subtract>},
+                                 {Function::FMul, &binary<multiply>},
+                                 {Function::FDiv, &fdiv},
+                                 {Function::FLn, &fln},
+                                 {Function::FExp, &fexp},
+                                 {Function::Format, &format}};
+
 }  // namespace
 
-void addRealFunctions(FunctionSet& set) {
-  set[Function::FAdd] = &binary<add>;
-  set[Function::FSub] = &binary<subtract>;
-  set[Function::FMul] = &binary<multiply>;
-  set[Function::FDiv] = &fdiv;
-  set[Function::FLn] = &fln;
-  set[Function::FExp] = &fexp;
-  set[Function::Format] = &format;
-}
+const std::span<const FunctionRow> kRealFunctions = kRows;
 
 }  // namespace quillan::functions

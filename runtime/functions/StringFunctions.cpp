@@ -36,9 +36,7 @@ void tab(Runtime& rt, std::string& result) {
   result += '\t';
 }
 
-void len(Runtime& rt, std::string& result) {
-  writeInteger(result, static_cast<std::int32_t>(nextArgument(rt).size()));
-}
+void len(Runtime& rt, std::string& result) { writeInteger(result, static_cast<std::int32_t>(nextArgument(rt).size())); }
 
 void upper(Runtime& rt, std::string& result) {
   result = nextArgument(rt);
@@ -116,22 +114,14 @@ void zero(Runtime& rt, std::string& result) {
   setYes(result, valid && value == 0);
 }
 
+constexpr FunctionRow kRows[] = {{Function::Asc, &asc},     {Function::Chr, &chr},         {Function::Cr, &cr},
+                                 {Function::Tab, &tab},     {Function::Len, &len},         {Function::Upper, &upper},
+                                 {Function::Trim, &trim},   {Function::Pos, &pos},         {Function::SubStr, &substr},
+                                 {Function::Equal, &equal}, {Function::Greater, &greater}, {Function::Not, &isEmpty},
+                                 {Function::Zero, &zero}};
+
 }  // namespace
 
-void addStringFunctions(FunctionSet& set) {
-  set[Function::Asc] = &asc;
-  set[Function::Chr] = &chr;
-  set[Function::Cr] = &cr;
-  set[Function::Tab] = &tab;
-  set[Function::Len] = &len;
-  set[Function::Upper] = &upper;
-  set[Function::Trim] = &trim;
-  set[Function::Pos] = &pos;
-  set[Function::SubStr] = &substr;
-  set[Function::Equal] = &equal;
-  set[Function::Greater] = &greater;
-  set[Function::Not] = &isEmpty;
-  set[Function::Zero] = &zero;
-}
+const std::span<const FunctionRow> kStringFunctions = kRows;
 
 }  // namespace quillan::functions

@@ -2,6 +2,7 @@
 #include "QuillanVersion.h"
 #include "runtime/core/FieldReader.h"
 #include "runtime/core/Keywords.h"
+#include "runtime/functions/FunctionKeywords.h"
 #include "runtime/functions/FunctionLibrary.h"
 
 namespace quillan::functions {
@@ -9,44 +10,67 @@ namespace {
 
 constexpr std::string_view kVersionText = QUILLAN_VERSION_TEXT " (32-bit)";
 
+using I = SystemItem;
+constexpr core::KeywordRow<SystemItem> kSystemItemRows[] = {
+    {1, I::WinVer},  {7, I::ScreenWidth}, {18, I::ScreenHeight}, {30, I::Win32}, {35, I::PixPerIn},
+    {43, I::TotMem}, {49, I::FreeMem},    {53, I::MemLoad},      {60, I::QnVer}};
+
+}  // namespace
+
+const core::KeywordTable<SystemItem> kSystemItems{"WINVERSCREENWIDTHSCREENHEIGHTWIN32PIXPERINTOTMEMFREEMEMLOADQNVER",
+                                                  kSystemItemRows};
+
+namespace {
+
 // Items by their first occurrence in the packed string; the machine facts
 // come from the platform, in plain decimal.
 void sysinfo(Runtime& rt, std::string& result) {
   std::string item = core::nextArgument(rt);
   core::upperAsciiInPlace(item);
-  constexpr std::string_view items = "WINVERSCREENWIDTHSCREENHEIGHTWIN32PIXPERINTOTMEMFREEMEMLOADQNVER";
-  const int at = core::packedPosition(items, item);
+  const auto* row = kSystemItems.find(item);
+  if (row == nullptr) {
+    rt.fail(core::kBadValue);
+    return;
+  }
+  if (row->entry == SystemItem::Win32) {
+    result = "1";
+    return;
+  }
+  if (row->entry == SystemItem::QnVer) {
+    result = kVersionText;
+    return;
+  }
   os::SystemInfo* system = rt.os.system;
-  switch (at) {
-    case 1:
-      if (system != nullptr) {
-        const os::KernelVersion version = system->kernelVersion();
-        result = std::to_string(version.major) + "." + std::to_string(version.minor);
-      }
+  if (system == nullptr) return;
+  switch (row->entry) {
+    case SystemItem::WinVer: {
+      const os::KernelVersion version = system->kernelVersion();
+      result = std::to_string(version.major) + "." + std::to_string(version.minor);
       return;
-    case 7:
-      if (system != nullptr) result = std::to_string(system->screen().width);
+    }
+    case SystemItem::ScreenWidth:
+      result = std::to_string(system->screen().width);
       return;
-    case 18:
-      if (system != nullptr) result = std::to_string(system->screen().height);
+    case SystemItem::ScreenHeight:
+      result = std::to_string(system->screen().height);
       return;
-    case 30: result = "1"; return;
-    case 35:
-      if (system != nullptr) result = std::to_string(system->screen().pixelsPerInch);
+    case SystemItem::PixPerIn:
+      result = std::to_string(system->screen().pixelsPerInch);
       return;
     // Kilobytes from 64-bit figures: a byte count in 32 bits wraps on any
     // machine with more than 2 GiB and gave negative or tiny sizes.
-    case 43:
-      if (system != nullptr) result = std::to_string(system->memory().totalKb);
+    case SystemItem::TotMem:
+      result = std::to_string(system->memory().totalKb);
       return;
-    case 49:
-      if (system != nullptr) result = std::to_string(system->memory().availableKb);
+    case SystemItem::FreeMem:
+      result = std::to_string(system->memory().availableKb);
       return;
-    case 53:
-      if (system != nullptr) result = std::to_string(system->memory().loadPercent);
+    case SystemItem::MemLoad:
+      result = std::to_string(system->memory().loadPercent);
       return;
-    case 60: result = kVersionText; return;
-    default: rt.fail(core::kBadValue); return;
+    case SystemItem::Win32:
+    case SystemItem::QnVer:
+      return;
   }
 }
 
@@ -57,11 +81,10 @@ void ok(Runtime& rt, std::string& result) {
   if (rt.success) result = "1";
 }
 
+constexpr FunctionRow kRows[] = {{Function::SysInfo, &sysinfo}, {Function::Ok, &ok}};
+
 }  // namespace
 
-void addSystemFunctions(FunctionSet& set) {
-  set[Function::SysInfo] = &sysinfo;
-  set[Function::Ok] = &ok;
-}
+const std::span<const FunctionRow> kSystemFunctions = kRows;
 
 }  // namespace quillan::functions

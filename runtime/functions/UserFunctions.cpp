@@ -16,7 +16,7 @@ void question(Runtime& rt, std::string& result, os::BoxButtons buttons, os::BoxA
   if (text.empty()) rt.fail(core::kMissingArgument);
   // A line that has already failed shows nothing more.
   if (rt.error != 0 || rt.os.ui == nullptr) return;
-  rt.success = rt.os.ui->messageBox(rt.titleText, text, os::BoxIcon::Question, buttons) == yes;
+  rt.success = rt.os.ui->messageBox(rt.settings.titleText, text, os::BoxIcon::Question, buttons) == yes;
   setYes(result, rt.success);
 }
 
@@ -28,7 +28,7 @@ void input(Runtime& rt, std::string& result) {
   const std::string defaultText = core::nextArgument(rt);
   if (rt.error != 0 || rt.os.ui == nullptr) return;
   result = defaultText;
-  rt.success = rt.os.ui->inputBox(rt.titleText, prompt, defaultText, result);
+  rt.success = rt.os.ui->inputBox(rt.settings.titleText, prompt, defaultText, result);
   if (!rt.success) result = defaultText;
 }
 
@@ -37,13 +37,11 @@ void retcode(Runtime& rt, std::string& result) {
   result = std::to_string(rt.lastRunResult);
 }
 
+constexpr FunctionRow kRows[] = {
+    {Function::Ask, &ask}, {Function::Query, &query}, {Function::Input, &input}, {Function::RetCode, &retcode}};
+
 }  // namespace
 
-void addUserFunctions(FunctionSet& set) {
-  set[Function::Ask] = &ask;
-  set[Function::Query] = &query;
-  set[Function::Input] = &input;
-  set[Function::RetCode] = &retcode;
-}
+const std::span<const FunctionRow> kUserFunctions = kRows;
 
 }  // namespace quillan::functions

@@ -28,17 +28,20 @@ TEST_P(FieldSplitting, AssignsFieldsToNames) {
 
 INSTANTIATE_TEST_SUITE_P(
     SplitRoutine, FieldSplitting,
-    ::testing::Values(
-        SplitCase{"Plain", "a|b|c", "%A;%B;%C", '|', {{'A', "a"}, {'B', "b"}, {'C', "c"}}},
-        SplitCase{"LeadingBlanksDropped", "  a|  b", "%a;%b", '|', {{'A', "a"}, {'B', "b"}}},
-        SplitCase{"EmptyNameSkipsField", "a|b|c", "%A;;%C", '|', {{'A', "a"}, {'B', "untouched"}, {'C', "c"}}},
-        SplitCase{"FieldsLeftOverIgnored", "a|b|c", "%A", '|', {{'A', "a"}, {'B', "untouched"}}},
-        SplitCase{"NamesLeftOverUntouched", "a", "%A;%B", '|', {{'A', "a"}, {'B', "untouched"}}},
-        SplitCase{"QuotedFieldKeepsSeparator", "\"a|b\"c|d", "%A;%B", '|', {{'A', "a|bc"}, {'B', "d"}}},
-        SplitCase{"UnclosedQuoteScansFromFront", "\"a|b", "%A;%B", '|', {{'A', "a"}, {'B', "b"}}},
-        SplitCase{"BlankSeparatorWithQuotes", "one \"two words\" three", "%A;%B;%C", ' ',
-                  {{'A', "one"}, {'B', "two words"}, {'C', "three"}}},
-        SplitCase{"EmptyMiddleField", "a||c", "%A;%B;%C", '|', {{'A', "a"}, {'B', ""}, {'C', "c"}}}),
+    ::testing::Values(SplitCase{"Plain", "a|b|c", "%A;%B;%C", '|', {{'A', "a"}, {'B', "b"}, {'C', "c"}}},
+                      SplitCase{"LeadingBlanksDropped", "  a|  b", "%a;%b", '|', {{'A', "a"}, {'B', "b"}}},
+                      SplitCase{
+                          "EmptyNameSkipsField", "a|b|c", "%A;;%C", '|', {{'A', "a"}, {'B', "untouched"}, {'C', "c"}}},
+                      SplitCase{"FieldsLeftOverIgnored", "a|b|c", "%A", '|', {{'A', "a"}, {'B', "untouched"}}},
+                      SplitCase{"NamesLeftOverUntouched", "a", "%A;%B", '|', {{'A', "a"}, {'B', "untouched"}}},
+                      SplitCase{"QuotedFieldKeepsSeparator", "\"a|b\"c|d", "%A;%B", '|', {{'A', "a|bc"}, {'B', "d"}}},
+                      SplitCase{"UnclosedQuoteScansFromFront", "\"a|b", "%A;%B", '|', {{'A', "a"}, {'B', "b"}}},
+                      SplitCase{"BlankSeparatorWithQuotes",
+                                "one \"two words\" three",
+                                "%A;%B;%C",
+                                ' ',
+                                {{'A', "one"}, {'B', "two words"}, {'C', "three"}}},
+                      SplitCase{"EmptyMiddleField", "a||c", "%A;%B;%C", '|', {{'A', "a"}, {'B', ""}, {'C', "c"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FieldSplittingErrors, UnknownVariableIsError5) {
@@ -49,28 +52,28 @@ TEST(FieldSplittingErrors, UnknownVariableIsError5) {
 
 TEST(Preparation, ParametersArriveWholeAndSettingsReset) {
   ScriptHarness h;
-  h.rt.fieldSep = ';';
-  h.rt.sleepTime = 1;
+  h.rt.settings.fieldSep = ';';
+  h.rt.settings.sleepTime = 1;
   core::prepare(h.rt, "/home/u/Tool.beta.exe", {"one", "two words", "\"q\"", "4", "5", "6", "7", "8", "9", "10"});
   EXPECT_EQ(h.var('1'), "one");
   EXPECT_EQ(h.var('2'), "two words");
   EXPECT_EQ(h.var('3'), "\"q\"");
   EXPECT_EQ(h.var('9'), "9");
   EXPECT_EQ(h.rt.scriptPath, "/home/u/Tool.beta.exe");
-  EXPECT_EQ(h.rt.sectionPrefix, "Program\\Tool");
-  EXPECT_EQ(h.rt.fieldSep, '|');
-  EXPECT_EQ(h.rt.sleepTime, 50);
-  EXPECT_EQ(h.rt.regBuf, 256);
-  EXPECT_TRUE(h.rt.usingDefaultIni);
+  EXPECT_EQ(h.rt.settings.sectionPrefix, "Program\\Tool");
+  EXPECT_EQ(h.rt.settings.fieldSep, '|');
+  EXPECT_EQ(h.rt.settings.sleepTime, 50);
+  EXPECT_EQ(h.rt.settings.regBuf, 256);
+  EXPECT_TRUE(h.rt.settings.usingDefaultIni);
   // No DefaultDir setting: the per-user configuration directory stands in.
-  EXPECT_EQ(h.rt.iniFile, "/home/user/.config/quillan\\QN16.INI");
+  EXPECT_EQ(h.rt.settings.iniFile, "/home/user/.config/quillan\\QN16.INI");
 }
 
 TEST(Preparation, ExistingDefaultIniIsUsedWithItsFullPath) {
   ScriptHarness h;
   h.fs.files["QN16.INI"] = "";
   core::prepare(h.rt, "x.exe", {});
-  EXPECT_EQ(h.rt.iniFile, "/work/QN16.INI");
+  EXPECT_EQ(h.rt.settings.iniFile, "/work/QN16.INI");
 }
 
 TEST(SectionPrefix, FileNameUpToItsFirstDot) {

@@ -79,7 +79,7 @@ TEST_F(Actions, ButtonAndItemActionsPassOverATrayIcon) {
 TEST_F(Actions, DropsReachAWindowThatTakesThem) {
   useAnswers("drop /tmp/one.txt \"/tmp/two words.txt\"\n");
   ASSERT_EQ(run({"DIALOG CREATE,Drop,20,30,300,200,DLGTYPE(DRAGDROP)", "WAIT EVENT"}), 0);
-  EXPECT_EQ(rt.eventText, "DRAGDROP");
+  EXPECT_EQ(rt.settings.eventText, "DRAGDROP");
   EXPECT_EQ(rt.droppedFiles, (std::vector<std::string>{"/tmp/one.txt", "/tmp/two words.txt"}));
 }
 
@@ -95,7 +95,7 @@ TEST_F(Actions, ATimeLimitStillEndsWithTimerWhenNothingIsLeft) {
   useAnswers("");
   ASSERT_EQ(run({"WAIT EVENT,1"}), 0);
   EXPECT_FALSE(rt.stuck);
-  EXPECT_EQ(rt.eventText, "TIMER");
+  EXPECT_EQ(rt.settings.eventText, "TIMER");
   EXPECT_EQ(transcriptText(), "");
 }
 

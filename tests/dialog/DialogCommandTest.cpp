@@ -207,9 +207,9 @@ TEST_F(DialogCreate, ASecondDialogWhileOneIsShownIsError17) {
 }
 
 TEST_F(DialogCreate, ShowingEmptiesTheEventSlot) {
-  rt.eventText = "OLDBUTTON";
+  rt.settings.eventText = "OLDBUTTON";
   ASSERT_EQ(line("DIALOG CREATE,T,1,1,100,100"), 0);
-  EXPECT_EQ(rt.eventText, "");
+  EXPECT_EQ(rt.settings.eventText, "");
 }
 
 using DialogSubCommands = ScriptFixture;

@@ -62,7 +62,7 @@ struct DialogWindow : ::testing::Test, ScriptLines<DialogWindow> {
     rt.commands = &commands::standardCommands();
     functions::installFunctions(rt, functions::standardFunctions());
     core::prepare(rt, scriptPath, {});
-    rt.sleepTime = 1;
+    rt.settings.sleepTime = 1;
     fs.files["/work/pic.png"] = pngBytes(40, 30, Qt::red);
     host = std::make_unique<dialog::QtDialogHost>(rt, shell);
     rt.dialog = host.get();

@@ -4,8 +4,8 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -252,7 +252,7 @@ TEST_F(Elements, TrayIconsComeAndGoWithEnableDisableAndTheWindow) {
   EXPECT_EQ(shell.requests.size(), 3u);
 
   shell.requests.back().data.owner->shellMessage(1024, 0, 514);
-  EXPECT_EQ(rt.eventText, "TRAY1ICON");
+  EXPECT_EQ(rt.settings.eventText, "TRAY1ICON");
   closeDialog();
   EXPECT_EQ(shell.requests.back().request, dialog::ShellRequest::Delete);
 }

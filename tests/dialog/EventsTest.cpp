@@ -62,9 +62,9 @@ TEST_F(Events, EachHandlerNamesWhatHappened) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    rt.eventText.clear();
+    rt.settings.eventText.clear();
     c.act();
-    EXPECT_EQ(rt.eventText, c.event);
+    EXPECT_EQ(rt.settings.eventText, c.event);
   }
 }
 
@@ -115,12 +115,12 @@ TEST_F(Events, CloseRequestsFromOutsideAreRefusedAndReported) {
   EXPECT_FALSE(form().close());  // the close box
   EXPECT_TRUE(host->exists());
   EXPECT_TRUE(form().isVisible());
-  EXPECT_EQ(rt.eventText, "CLOSE");
+  EXPECT_EQ(rt.settings.eventText, "CLOSE");
 
-  rt.eventText.clear();
+  rt.settings.eventText.clear();
   ASSERT_EQ(line("DIALOG CLOSE"), 0);
   EXPECT_FALSE(host->exists());
-  EXPECT_EQ(rt.eventText, "CLOSE");
+  EXPECT_EQ(rt.settings.eventText, "CLOSE");
   EXPECT_EQ(line("DIALOG SHOW,X"), 22);
   EXPECT_EQ(line("DIALOG CREATE,Again,20,30,300,200"), 0);  // a new one may follow
 
@@ -148,7 +148,7 @@ TEST_F(Events, DroppedFilesAreKeptUntilTheWindowIsAskedToClose) {
   ASSERT_EQ(line("DIALOG CREATE,Drops,20,30,300,200,EDIT(E1),DLGTYPE(DRAGDROP)"), 0);
   EXPECT_FALSE(dropFiles(&form(), {QUrl("https://example.org/x")}));  // only files
   ASSERT_TRUE(dropFiles(widget<QLineEdit>("E1"), files));             // anywhere on the window
-  EXPECT_EQ(rt.eventText, "DRAGDROP");
+  EXPECT_EQ(rt.settings.eventText, "DRAGDROP");
   EXPECT_EQ(rt.droppedFiles, (std::vector<std::string>{"/tmp/a.txt", "/tmp/b c.txt"}));
   EXPECT_TRUE(widget<QLineEdit>("E1")->text().isEmpty());  // the edit did not take the drop
 

@@ -1,5 +1,5 @@
 // Running script lines in a fixture that owns a core::Runtime named rt: one
-// line as the loop would execute it, a script without the report, or the
+// line through the loop, a script without the report, or the
 // value of an expression. Shared by the fixtures with and without a window.
 #pragma once
 
@@ -12,14 +12,17 @@ namespace quillan::testing {
 
 template <typename Fixture>
 struct ScriptLines {
-  // Executes one line as the loop would; returns the error it left.
+  // Executes one line through the loop, as a store of that line alone;
+  // returns the error it left. Running off the end of the store marks the
+  // script as ended, but the fixture's script goes on with its next line:
+  // only a line that ended the script itself (a wait given up as stuck, an
+  // escaped failure) leaves it ended.
   int line(const std::string& text) {
     core::Runtime& rt = runtime();
-    rt.error = 0;
     rt.store = {text};
     rt.line = 0;
-    rt.work = text;
-    core::executeLine(rt);
+    core::runLines(rt);
+    if (!rt.stuck && !rt.terminated) rt.stop = false;
     return rt.error;
   }
   // Runs lines as a script, without the report and termination.

@@ -29,25 +29,25 @@ TEST_F(Wait, EventsDoNotShortenATimedWaitAndOnlyTheLastStays) {
   int round = 0;
   ui.onRound = [&] {
     ++round;
-    if (round == 3) rt.eventText = "GOBUTTON";
-    if (round == 5) rt.eventText = "GOBUTTON";
+    if (round == 3) rt.settings.eventText = "GOBUTTON";
+    if (round == 5) rt.settings.eventText = "GOBUTTON";
   };
   ASSERT_EQ(line("WAIT 2"), 0);
   EXPECT_EQ(total(host.pauses), 2000);
-  EXPECT_EQ(rt.eventText, "GOBUTTON");
+  EXPECT_EQ(rt.settings.eventText, "GOBUTTON");
   EXPECT_EQ(host.idleRounds, 0);
 }
 
 TEST_F(Wait, WaitEventEndsAtTheFirstRoundWithAnEvent) {
   int round = 0;
   ui.onRound = [&] {
-    if (++round == 4) rt.eventText = "OKBUTTON";
+    if (++round == 4) rt.settings.eventText = "OKBUTTON";
   };
-  rt.sleepTime = 10;
+  rt.settings.sleepTime = 10;
   ASSERT_EQ(line("wait event"), 0);
   EXPECT_EQ(host.pauses, (std::vector<int>{10, 10, 10, 10}));
   EXPECT_EQ(host.idleRounds, 3);  // the rounds that found the slot empty
-  EXPECT_EQ(rt.eventText, "OKBUTTON");
+  EXPECT_EQ(rt.settings.eventText, "OKBUTTON");
 
   // An event that was not read ends the next wait after one pause.
   host.pauses.clear();
@@ -59,19 +59,19 @@ TEST_F(Wait, ATimeLimitWithoutAnEventLeavesTimer) {
   for (const std::string text : {"WAIT EVENT,2", "WAIT 2,EVENT"}) {
     SCOPED_TRACE(text);
     host.pauses.clear();
-    rt.eventText.clear();
+    rt.settings.eventText.clear();
     ASSERT_EQ(line(text), 0);
-    EXPECT_EQ(rt.eventText, "TIMER");
+    EXPECT_EQ(rt.settings.eventText, "TIMER");
     EXPECT_EQ(total(host.pauses), 2000);
   }
   // An event in the round that ends the time wins over TIMER.
   host.pauses.clear();
-  rt.eventText.clear();
+  rt.settings.eventText.clear();
   ui.onRound = [&] {
-    if (host.now >= 1000) rt.eventText = "LATEBUTTON";
+    if (host.now >= 1000) rt.settings.eventText = "LATEBUTTON";
   };
   ASSERT_EQ(line("WAIT EVENT,1"), 0);
-  EXPECT_EQ(rt.eventText, "LATEBUTTON");
+  EXPECT_EQ(rt.settings.eventText, "LATEBUTTON");
 }
 
 TEST_F(Wait, NothingLeftToWaitForGivesUpOnlyWithoutATimeLimit) {
@@ -85,14 +85,14 @@ TEST_F(Wait, NothingLeftToWaitForGivesUpOnlyWithoutATimeLimit) {
   host.pauses.clear();
   ASSERT_EQ(line("WAIT EVENT,1"), 0);
   EXPECT_FALSE(rt.stuck);
-  EXPECT_EQ(rt.eventText, "TIMER");
+  EXPECT_EQ(rt.settings.eventText, "TIMER");
 }
 
 TEST_F(Wait, ActionsFillTheSlotInLaterRounds) {
   int actions = 0;
   host.onIdle = [&] {
     ++actions;
-    rt.eventText = "OKBUTTON";  // a click on a button runs its handler at once
+    rt.settings.eventText = "OKBUTTON";  // a click on a button runs its handler at once
     return core::IdleOutcome::Acted;
   };
   ASSERT_EQ(line("WAIT EVENT"), 0);
@@ -102,12 +102,12 @@ TEST_F(Wait, ActionsFillTheSlotInLaterRounds) {
 
 TEST_F(Wait, LongAndOddTimesAreMeasuredSoundly) {
   // More seconds than 32-bit milliseconds can hold still wait that long.
-  rt.sleepTime = 1000000000;
+  rt.settings.sleepTime = 1000000000;
   ASSERT_EQ(line("WAIT 2147484"), 0);
   EXPECT_EQ(host.pauses.size(), 3u);
   // A SLEEPTIME below zero pauses not at all rather than for ever.
   host.pauses.clear();
-  rt.sleepTime = -32767;
+  rt.settings.sleepTime = -32767;
   ui.onRound = [&] { host.now += 100; };
   ASSERT_EQ(line("WAIT 1"), 0);
   EXPECT_EQ(host.pauses, std::vector<int>(10, 0));
@@ -118,11 +118,11 @@ TEST_F(Wait, WithoutADesktopNoWaitCostsTime) {
   for (const std::string text : {"WAIT 2147483647", "WAIT EVENT,2147483647", "WAIT 1"}) {
     SCOPED_TRACE(text);
     ui.messageRounds = 0;
-    rt.eventText.clear();
+    rt.settings.eventText.clear();
     ASSERT_EQ(line(text), 0);
     EXPECT_EQ(ui.messageRounds, 1);
   }
-  EXPECT_EQ(rt.eventText, "");  // WAIT 1 waits for no event
+  EXPECT_EQ(rt.settings.eventText, "");  // WAIT 1 waits for no event
   ASSERT_EQ(line("WAIT EVENT"), 0);
   EXPECT_TRUE(rt.stuck);  // nothing can ever come
 }
@@ -135,7 +135,7 @@ TEST_F(Wait, AFailingArgumentEndsTheLineBeforeWaiting) {
 using EventFunctions = ScriptFixture;
 
 TEST_F(EventFunctions, EventReadsTheSlotOnce) {
-  rt.eventText = "OKBUTTON";
+  rt.settings.eventText = "OKBUTTON";
   EXPECT_EQ(value("@event()"), "OKBUTTON");
   EXPECT_EQ(value("@event()"), "");
 }

@@ -21,7 +21,7 @@ class Questions : public ::testing::TestWithParam<QuestionCase> {};
 
 TEST_P(Questions, YesOnlyForTheirYesButton) {
   testing::ScriptHarness h;
-  h.rt.titleText = "Caption";
+  h.rt.settings.titleText = "Caption";
   h.rt.success = !std::string(GetParam().expected).empty() ? false : true;
   h.ui.answers.push_back(GetParam().answer);
   EXPECT_EQ(testing::evaluate(h, GetParam().expression), GetParam().expected);
@@ -62,7 +62,7 @@ class Inputs : public ::testing::TestWithParam<InputCase> {};
 
 TEST_P(Inputs, GiveTheTextOrTheDefault) {
   testing::ScriptHarness h;
-  h.rt.titleText = "Caption";
+  h.rt.settings.titleText = "Caption";
   h.rt.success = !GetParam().confirmed;
   h.ui.inputAnswers.assign(GetParam().answers.begin(), GetParam().answers.end());
   EXPECT_EQ(testing::evaluate(h, GetParam().expression), GetParam().expected);

@@ -2,7 +2,7 @@
 
 #include "platform/fake/FakeProcesses.h"
 #include "platform/fake/FakeSessionManager.h"
-#include "runtime/core/ProgramCommands.h"
+#include "runtime/commands/ProgramCommands.h"
 #include "tests/support/ScriptHarness.h"
 
 namespace quillan {
@@ -38,7 +38,7 @@ TEST(ProgramSplit, ProgramEndsAtFirstUnquotedBlank) {
       {"\"unclosed path a", "unclosed path a", ""},
   };
   for (const auto& c : cases) {
-    const core::CommandLineParts parts = core::splitProgram(c.line);
+    const commands::CommandLineParts parts = commands::splitProgram(c.line);
     EXPECT_EQ(parts.program, c.program) << c.line;
     EXPECT_EQ(parts.parameters, c.parameters) << c.line;
   }
@@ -46,7 +46,7 @@ TEST(ProgramSplit, ProgramEndsAtFirstUnquotedBlank) {
 
 TEST(ProgramSplit, LongParametersAreNotCut) {
   const std::string many(3000, 'a');
-  EXPECT_EQ(core::splitProgram("prog " + many).parameters, many);
+  EXPECT_EQ(commands::splitProgram("prog " + many).parameters, many);
 }
 
 TEST(ArgumentSplit, QuotesGroupAndNothingIsInterpreted) {
@@ -60,7 +60,7 @@ TEST(ArgumentSplit, QuotesGroupAndNothingIsInterpreted) {
       {"\"\" x", {"", "x"}},
       {"C:\\dir\\ x", {"C:\\dir\\", "x"}},
   };
-  for (const auto& [text, expected] : cases) EXPECT_EQ(core::splitArguments(text), expected) << text;
+  for (const auto& [text, expected] : cases) EXPECT_EQ(commands::splitArguments(text), expected) << text;
 }
 
 TEST(Keywords, PriorityWordsByFirstOccurrence) {
@@ -69,7 +69,7 @@ TEST(Keywords, PriorityWordsByFirstOccurrence) {
       {"REALTIME", Priority::Realtime}, {"real", Priority::Realtime}, {"IDLE", Priority::Idle},
       {"LOW", Priority::Normal},        {"", Priority::Normal},       {"I", Priority::Normal},
       {"TIME", Priority::Normal},       {"HIGHER", Priority::Normal}};
-  for (const auto& [word, priority] : cases) EXPECT_EQ(core::priorityFor(word), priority) << word;
+  for (const auto& [word, priority] : cases) EXPECT_EQ(commands::priorityFor(word), priority) << word;
 }
 
 TEST(Keywords, SessionEndWordsByFirstOccurrence) {
@@ -77,7 +77,7 @@ TEST(Keywords, SessionEndWordsByFirstOccurrence) {
       {"", SessionEnd::Shutdown},         {"SHUTDOWN", SessionEnd::Shutdown}, {"shut", SessionEnd::Shutdown},
       {"POWEROFF", SessionEnd::PowerOff}, {"power", SessionEnd::PowerOff},    {"REBOOT", SessionEnd::Reboot},
       {"reb", SessionEnd::Reboot},        {"OFF", SessionEnd::Shutdown},      {"BOGUS", SessionEnd::Shutdown}};
-  for (const auto& [word, how] : cases) EXPECT_EQ(core::sessionEndFor(word), how) << word;
+  for (const auto& [word, how] : cases) EXPECT_EQ(commands::sessionEndFor(word), how) << word;
 }
 
 struct RequestCase {
@@ -256,7 +256,7 @@ TEST_P(ParseAndShift, SetTheVariables) {
   for (char c = '1'; c <= '9'; ++c) h.var(c) = std::string("p") + c;
   for (char c : std::string("ABCX")) h.var(c) = "untouched";
   h.var('X') = "\"a|b\"|c";  // a value may carry quotes; a line cannot
-  h.rt.fieldSep = GetParam().fieldSep;
+  h.rt.settings.fieldSep = GetParam().fieldSep;
   h.run(GetParam().lines);
   EXPECT_EQ(h.rt.error, GetParam().error);
   for (const auto& [variable, value] : GetParam().expected) EXPECT_EQ(h.var(variable), value) << variable;
@@ -330,13 +330,13 @@ TEST(ProgramPathWithBlanks, IsFoundWithoutItsQuotes) {
     std::string line, file;
     std::vector<std::string> arguments;
   };
-  for (const Case& c : std::vector<Case>{
-           {"RUN \"/opt/my prog/x\" -v  two", "/opt/my prog/x", {"-v", "two"}},
-           {"RUN /opt/my prog/x", "/opt/my prog/x", {}},
-           {"RUN /opt/my prog/x a", "/opt/my prog/x", {"a"}},
-           {"RUN /opt/nothing here -v", "/opt/nothing", {"here", "-v"}},   // nothing exists: first word
-           {"RUN ./tool a b", "./tool", {"a", "b"}},                        // the first word exists
-           {"RUN bare name", "bare", {"name"}}}) {                          // names go to PATH
+  for (const Case& c :
+       std::vector<Case>{{"RUN \"/opt/my prog/x\" -v  two", "/opt/my prog/x", {"-v", "two"}},
+                         {"RUN /opt/my prog/x", "/opt/my prog/x", {}},
+                         {"RUN /opt/my prog/x a", "/opt/my prog/x", {"a"}},
+                         {"RUN /opt/nothing here -v", "/opt/nothing", {"here", "-v"}},  // nothing exists: first word
+                         {"RUN ./tool a b", "./tool", {"a", "b"}},                      // the first word exists
+                         {"RUN bare name", "bare", {"name"}}}) {                        // names go to PATH
     Harness h;
     h.fs.files["/opt/my prog/x"] = "";
     h.fs.files["./tool"] = "";

@@ -1,10 +1,27 @@
-#include "runtime/core/ProgramCommands.h"
+#include "runtime/commands/ProgramCommands.h"
 
 #include "runtime/core/FieldReader.h"
 #include "runtime/core/Keywords.h"
 #include "runtime/core/Variables.h"
 
-namespace quillan::core {
+namespace quillan::commands {
+
+using core::nextField;
+using core::requiredField;
+using core::Runtime;
+using core::upperAsciiInPlace;
+
+namespace {
+
+constexpr core::KeywordRow<os::Priority> kPriorityRows[] = {
+    {1, os::Priority::High}, {5, os::Priority::Realtime}, {13, os::Priority::Idle}};
+constexpr core::KeywordRow<os::SessionEnd> kSessionEndRows[] = {
+    {1, os::SessionEnd::Shutdown}, {9, os::SessionEnd::PowerOff}, {17, os::SessionEnd::Reboot}};
+
+}  // namespace
+
+const core::KeywordTable<os::Priority> kPriorities{"HIGHREALTIMEIDLE", kPriorityRows};
+const core::KeywordTable<os::SessionEnd> kSessionEnds{"SHUTDOWNPOWEROFFREBOOT", kSessionEndRows};
 
 CommandLineParts splitProgram(std::string_view commandLine) {
   CommandLineParts parts;
@@ -58,31 +75,17 @@ std::vector<std::string> splitArguments(std::string_view parameters) {
 os::Priority priorityFor(std::string_view word) {
   std::string upper(word);
   upperAsciiInPlace(upper);
-  switch (packedPosition("HIGHREALTIMEIDLE", upper)) {
-    case 1:
-      return os::Priority::High;
-    case 5:
-      return os::Priority::Realtime;
-    case 13:
-      return os::Priority::Idle;
-    default:
-      return os::Priority::Normal;
-  }
+  const auto* row = kPriorities.find(upper);
+  return row != nullptr ? row->entry : os::Priority::Normal;
 }
 
 os::SessionEnd sessionEndFor(std::string_view word) {
   std::string upper(word);
   upperAsciiInPlace(upper);
-  switch (packedPosition("SHUTDOWNPOWEROFFREBOOT", upper)) {
-    case 9:
-      return os::SessionEnd::PowerOff;
-    case 17:
-      return os::SessionEnd::Reboot;
-    // Fragments found elsewhere in the string (OFF, DOWN) ask for the
-    // mildest request, as a word that is not found at all does.
-    default:
-      return os::SessionEnd::Shutdown;
-  }
+  // Fragments found elsewhere in the string (OFF, DOWN) ask for the
+  // mildest request, as a word that is not found at all does.
+  const auto* row = kSessionEnds.find(upper);
+  return row != nullptr ? row->entry : os::SessionEnd::Shutdown;
 }
 
 namespace {
@@ -126,8 +129,7 @@ CommandLineParts programOf(Runtime& rt, std::string_view commandLine) {
   if (!isPath || rt.os.fs == nullptr || rt.os.fs->exists(parts.program) ||
       commandLine.find('"') != std::string_view::npos)
     return parts;
-  for (std::size_t blank = commandLine.find(' ', parts.program.size() + 1); ;
-       blank = commandLine.find(' ', blank + 1)) {
+  for (std::size_t blank = commandLine.find(' ', parts.program.size() + 1);; blank = commandLine.find(' ', blank + 1)) {
     const std::string_view candidate = commandLine.substr(0, blank);
     if (candidate.back() != ' ' && rt.os.fs->exists(candidate)) {
       CommandLineParts found;
@@ -184,7 +186,7 @@ void beep(Runtime& rt) {
 void play(Runtime& rt) {
   const std::string file = requiredField(rt);
   if (rt.error != 0) return;
-  const std::string path = lookUpFile(rt, file);
+  const std::string path = core::lookUpFile(rt, file);
   const bool wait = isWait(nextField(rt));
   if (rt.error != 0) return;
   if (rt.os.ui != nullptr) rt.os.ui->playSound(path, wait);
@@ -200,7 +202,7 @@ void parse(Runtime& rt) {
   if (rt.error != 0) return;
   const std::string text = nextField(rt);
   if (rt.error != 0) return;
-  splitInto(rt, text, names, rt.fieldSep);
+  core::splitInto(rt, text, names, rt.settings.fieldSep);
 }
 
 void exitWin(Runtime& rt) {
@@ -209,19 +211,14 @@ void exitWin(Runtime& rt) {
   if (rt.os.sessionManager != nullptr) rt.os.sessionManager->endSession(how);
 }
 
+using core::Command;
+constexpr core::CommandRow kRows[] = {{Command::Run, &run},        {Command::RunH, &runH},   {Command::RunM, &runM},
+                                      {Command::RunZ, &runZ},      {Command::Shell, &shell}, {Command::Beep, &beep},
+                                      {Command::Play, &play},      {Command::Shift, &shift}, {Command::Parse, &parse},
+                                      {Command::ExitWin, &exitWin}};
+
 }  // namespace
 
-void addProgramCommands(CommandSet& set) {
-  set[Command::Run] = &run;
-  set[Command::RunH] = &runH;
-  set[Command::RunM] = &runM;
-  set[Command::RunZ] = &runZ;
-  set[Command::Shell] = &shell;
-  set[Command::Beep] = &beep;
-  set[Command::Play] = &play;
-  set[Command::Shift] = &shift;
-  set[Command::Parse] = &parse;
-  set[Command::ExitWin] = &exitWin;
-}
+const std::span<const core::CommandRow> kProgramCommands = kRows;
 
-}  // namespace quillan::core
+}  // namespace quillan::commands

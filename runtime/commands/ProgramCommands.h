@@ -3,6 +3,7 @@
 // (PARSE) and ending the session (EXITWIN).
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,10 +11,11 @@
 #include "platform/api/Processes.h"
 #include "platform/api/Session.h"
 #include "runtime/core/Commands.h"
+#include "runtime/core/Keywords.h"
 
-namespace quillan::core {
+namespace quillan::commands {
 
-void addProgramCommands(CommandSet& set);
+extern const std::span<const core::CommandRow> kProgramCommands;
 
 // A RUN command line taken apart: the program (quotes removed; quoted
 // stretches keep their blanks) and the text after the blanks that follow it.
@@ -28,12 +30,17 @@ CommandLineParts splitProgram(std::string_view commandLine);
 // quote. Backslashes are plain characters (scripts write paths with them).
 std::vector<std::string> splitArguments(std::string_view parameters);
 
-// HIGH, REALTIME and IDLE by their first occurrence in "HIGHREALTIMEIDLE";
-// any other word, the empty one included, is the normal priority.
+// HIGH, REALTIME and IDLE in "HIGHREALTIMEIDLE".
+extern const core::KeywordTable<os::Priority> kPriorities;
+// SHUTDOWN, POWEROFF and REBOOT in "SHUTDOWNPOWEROFFREBOOT".
+extern const core::KeywordTable<os::SessionEnd> kSessionEnds;
+
+// A priority word by its first occurrence in kPriorities; any other word,
+// the empty one included, is the normal priority.
 os::Priority priorityFor(std::string_view word);
 
-// SHUTDOWN, POWEROFF and REBOOT by their first occurrence in
-// "SHUTDOWNPOWEROFFREBOOT"; any other word asks for a shut-down.
+// A session end word by its first occurrence in kSessionEnds; any other
+// word asks for a shut-down.
 os::SessionEnd sessionEndFor(std::string_view word);
 
-}  // namespace quillan::core
+}  // namespace quillan::commands

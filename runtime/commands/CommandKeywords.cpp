@@ -1,0 +1,28 @@
+#include "runtime/commands/CommandKeywords.h"
+
+#include "runtime/commands/DialogTables.h"
+#include "runtime/commands/ProgramCommands.h"
+#include "runtime/functions/FunctionKeywords.h"
+
+namespace quillan::commands {
+
+std::vector<core::KeywordTableFacts> allKeywordTables() {
+  std::vector<core::KeywordTableFacts> tables = functions::functionKeywordTables();
+  tables.push_back(core::factsOf("priorities", kPriorities, {"HIGH", "REALTIME", "IDLE"}));
+  tables.push_back(core::factsOf("session ends", kSessionEnds, {"SHUTDOWN", "POWEROFF", "REBOOT"}));
+  tables.push_back(core::factsOf("element kinds", kElementKinds,
+                                 {"STYLE", "BUTTON", "EDIT", "TEXT", "DLGTYPE", "CHECK", "PROGRESS", "STATUS", "LIST",
+                                  "BITMAP", "POPUP", "RADIO", "COMBO", "TASKICON"}));
+  tables.push_back(core::factsOf("DIALOG sub-commands", kSubCommands,
+                                 {"TITLE", "SET", "FOCUS", "CLEAR", "CLEARSEL", "CLOSE", "CURSOR", "HIDE", "ENABLE",
+                                  "DISABLE", "SHOW", "CREATE", "POPUP"}));
+  tables.push_back(core::factsOf("dialog styles", kDialogStyles, {"DRAGDROP;", "ONTOP;", "SMALLCAP;", "SAVEPOS;"}));
+  tables.push_back(core::factsOf("bitmap options", kBitmapOptions, {"CLICK;", "HAND;", "CROSS;", "STRETCH;"}));
+  tables.push_back(
+      core::factsOf("colours", kColours,
+                    {"BACKGRND", "FOREGRND", "BLACK   ", "DKRED   ", "DKGREEN ", "BROWN   ", "DKBLUE  ", "MAGENTA ",
+                     "GRAY    ", "SILVER  ", "RED     ", "LTGREEN ", "YELLOW  ", "LTBLUE  ", "CYAN    ", "WHITE   "}));
+  return tables;
+}
+
+}  // namespace quillan::commands
