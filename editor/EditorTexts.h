@@ -15,8 +15,7 @@ inline constexpr char kClose[] = "Close";
 inline constexpr char kExit[] = "E&xit";
 inline constexpr char kAbout[] = "&About";
 // The object menus, in menu bar order after "&File".
-inline constexpr const char* kObjectMenus[] = {"General", "&Difficulty", "&Units", "&Structures",
-                                               "&Other"};
+inline constexpr const char* kObjectMenus[] = {"&General", "&Difficulty", "&Units", "&Structures", "&Other"};
 
 inline constexpr char kRulesFilter[] = "Rules Files (*.ini)";
 inline constexpr char kRulesSuffix[] = "ini";
@@ -42,8 +41,7 @@ inline constexpr char kNoCaption[] = "No";
 // Shown under the prerequisite boxes when the value names buildings that have
 // no box; they are kept and written back.
 inline constexpr char kOtherPrerequisites[] = "Also: %1";
-inline constexpr char kOtherPrerequisitesHint[] =
-    "Prerequisites without a box here; kept as they are.";
+inline constexpr char kOtherPrerequisitesHint[] = "Prerequisites without a box here; kept as they are.";
 
 inline constexpr char kAboutTitle[] = "About";
 inline constexpr char kAboutVersion[] = "Version %1";

@@ -11,6 +11,7 @@
 
 #include "editor/FormHost.h"
 #include "editor/FormTables.h"
+#include "editor/TextEncoding.h"
 #include "editor/WorkingCopy.h"
 
 class QMenu;
@@ -43,6 +44,8 @@ class TMainForm : public QMainWindow, public FormHost {
   QString fileName() const { return fileName_; }
   bool isFileOpen() const { return fileOpen_; }
   bool isModified() const { return modified_; }
+  // How the open file's text is read and written; fixed at Open.
+  TextEncoding textEncoding() const { return encoding_; }
   QString workingCopyPath() const { return workingCopy_.path(); }
   SectionForm& form(FormId id) const;
   TAboutBox& aboutBox() const { return *about_; }
@@ -72,6 +75,9 @@ class TMainForm : public QMainWindow, public FormHost {
   void buildCatalogueMenus();
   void setFileMenusEnabled(bool enabled);
   bool save();
+  // Asks whether to save unsaved changes, and saves when told to; false
+  // when the user cancelled or the save failed: the file stays as it is.
+  bool offerToSave();
   // The close sequence; false when the user cancelled it or the save it
   // asked for failed, in which case the file stays open.
   bool closeSequence();
@@ -82,6 +88,7 @@ class TMainForm : public QMainWindow, public FormHost {
   QString fileName_;
   bool fileOpen_ = false;
   bool modified_ = false;
+  TextEncoding encoding_ = TextEncoding::Windows1252;
   std::string currentSection_;
   int objectKind_ = 0;
 
