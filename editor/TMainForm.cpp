@@ -77,7 +77,7 @@ void TMainForm::buildCatalogueMenus() {
 
   std::vector<QMenu*> submenus;  // in creation order: parents before children
   for (const CatalogueRow& row : catalogueEntries()) {
-    const QStringList parts = fromFileText(row.path).split(kMenuPathSeparator);
+    const QStringList parts = tableText(row.path).split(kMenuPathSeparator);
     QString path = parts.front();
     QMenu* menu = menus.at(path);
     for (qsizetype i = 1; i < parts.size(); ++i) {
@@ -90,12 +90,12 @@ void TMainForm::buildCatalogueMenus() {
       }
       menu = found->second;
     }
-    QAction* action = menu->addAction(fromFileText(row.caption));
+    QAction* action = menu->addAction(tableText(row.caption));
     if (!row.opensForm()) {
       action->setEnabled(false);
       continue;
     }
-    action->setObjectName("entry:" + fromFileText(row.section));
+    action->setObjectName("entry:" + tableText(row.section));
     connect(action, &QAction::triggered, this, [this, &row] { chooseEntry(row); });
   }
   // A submenu that holds nothing but placeholders is a placeholder too.
@@ -119,7 +119,7 @@ void TMainForm::chooseEntry(const CatalogueRow& row) {
   currentSection_ = std::string(row.section);
   if (row.form == FormId::AllUnits) objectKind_ = row.kind;
   SectionForm& target = form(row.form);
-  target.setWindowTitle(fromFileText(row.title));
+  target.setWindowTitle(tableText(row.title));
   target.Show();
 }
 

@@ -44,8 +44,6 @@ class TMainForm : public QMainWindow, public FormHost {
   QString fileName() const { return fileName_; }
   bool isFileOpen() const { return fileOpen_; }
   bool isModified() const { return modified_; }
-  // How the open file's text is read and written; fixed at Open.
-  TextEncoding textEncoding() const { return encoding_; }
   QString workingCopyPath() const { return workingCopy_.path(); }
   SectionForm& form(FormId id) const;
   TAboutBox& aboutBox() const { return *about_; }
@@ -53,6 +51,8 @@ class TMainForm : public QMainWindow, public FormHost {
   // FormHost
   std::string currentSection() const override { return currentSection_; }
   int objectKind() const override { return objectKind_; }
+  // Fixed at Open from the rules file's bytes.
+  TextEncoding textEncoding() const override { return encoding_; }
   ini::ProfileFile* workingCopy() override { return profile_.get(); }
   void setModified() override { modified_ = true; }
   void setHostEnabled(bool enabled) override { setEnabled(enabled); }

@@ -240,13 +240,13 @@ TEST_P(EveryRowTest, ControlExistsShowsItsHintAndRoundTrips) {
   SectionForm& form = show(section);
   for (const KeyRow& row : table.rows) {
     SCOPED_TRACE(std::string(row.key));
-    QWidget* control = form.findChild<QWidget*>(fromFileText(row.key));
+    QWidget* control = form.findChild<QWidget*>(tableText(row.key));
     ASSERT_NE(control, nullptr);
     if (row.binding != Binding::CommentField) {
-      EXPECT_EQ(control->toolTip(), fromFileText(row.hint));
+      EXPECT_EQ(control->toolTip(), tableText(row.hint));
     }
-    if (auto* label = form.findChild<QLabel*>(fromFileText(row.key) + "Label")) {
-      EXPECT_EQ(label->text(), fromFileText(row.caption()));
+    if (auto* label = form.findChild<QLabel*>(tableText(row.key) + "Label")) {
+      EXPECT_EQ(label->text(), tableText(row.caption()));
     }
   }
   click(form, "OK");
