@@ -9,20 +9,20 @@
 namespace quillan::editor {
 namespace {
 
-constexpr CatalogueRow unit(std::string_view path, std::string_view caption,
-                            std::string_view section, std::string_view title, int kind) {
+constexpr CatalogueRow unit(std::string_view path, std::string_view caption, std::string_view section,
+                            std::string_view title, int kind) {
   return {path, caption, section, title, FormId::AllUnits, kind};
 }
-constexpr CatalogueRow form(std::string_view path, std::string_view caption,
-                            std::string_view section, std::string_view title, FormId id) {
+constexpr CatalogueRow form(std::string_view path, std::string_view caption, std::string_view section,
+                            std::string_view title, FormId id) {
   return {path, caption, section, title, id, -1};
 }
 constexpr CatalogueRow placeholder(std::string_view path, std::string_view caption) {
   return {path, caption, {}, {}, FormId::AllUnits, -1};
 }
 
-constexpr std::string_view kGeneral = "General";
-constexpr std::string_view kGeneralOptions = "General|General Options";
+constexpr std::string_view kGeneral = "&General";
+constexpr std::string_view kGeneralOptions = "&General|General Options";
 constexpr std::string_view kDifficulty = "&Difficulty";
 constexpr std::string_view kInfantryMenu = "&Units|Infantry";
 constexpr std::string_view kAgents = "&Units|Infantry|Special Agent";
@@ -58,8 +58,7 @@ constexpr auto kEntries = std::to_array<CatalogueRow>({
     placeholder(kGeneralOptions, "Computer an movement controls"),
     placeholder(kGeneralOptions, "Misc"),
     placeholder(kGeneral, "Theme Controls"),
-    form(kGeneral, "Multiplayer Defaults", "MultiplayerDefaults", "Multi Player Defaults",
-         FormId::MultieDefaults),
+    form(kGeneral, "Multiplayer Defaults", "MultiplayerDefaults", "Multi Player Defaults", FormId::MultieDefaults),
     placeholder(kGeneral, "Weapon Recharge"),
     placeholder(kGeneral, "Object Maximums"),
     placeholder(kGeneral, "AI Controls"),

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -20,9 +21,22 @@ std::unique_ptr<QFileDialog> rulesFileDialog(QWidget* parent, QFileDialog::Accep
 
 }  // namespace
 
+QString proposedRulesFileName(const QString& directory) {
+  const QString wanted = texts::kInitialFileName;
+  const QStringList files = QDir(directory).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  if (files.contains(wanted)) return wanted;
+  for (const QString& name : files) {
+    if (name.compare(wanted, Qt::CaseInsensitive) == 0) return name;
+  }
+  return wanted;
+}
+
 std::optional<QString> DialogPrompts::chooseFileToOpen(QWidget* parent) {
   const auto dialog = rulesFileDialog(parent, QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFile);
+  // File names differ by case here: a proposed "Rules.ini" that is not
+  // there would leave the Open button disabled beside "rules.ini".
+  dialog->selectFile(proposedRulesFileName(dialog->directory().absolutePath()));
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
   return dialog->selectedFiles().front();
 }
@@ -36,8 +50,8 @@ std::optional<QString> DialogPrompts::chooseFileToSave(QWidget* parent) {
   while (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
     const QString chosen = dialog->selectedFiles().front();
     if (QFileInfo::exists(chosen)) return chosen;
-    const auto answer = QMessageBox::question(parent, dialog->windowTitle(),
-                                              QString(texts::kCreateFileQuestion).arg(chosen));
+    const auto answer =
+        QMessageBox::question(parent, dialog->windowTitle(), QString(texts::kCreateFileQuestion).arg(chosen));
     if (answer == QMessageBox::Yes) return chosen;
   }
   return std::nullopt;
@@ -47,9 +61,12 @@ UserPrompts::Answer DialogPrompts::confirm(QWidget* parent, const QString& quest
   QMessageBox box(QMessageBox::Question, texts::kConfirmTitle, question,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
   switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
   }
 }
 

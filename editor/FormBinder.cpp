@@ -16,17 +16,13 @@
 
 namespace quillan::editor {
 
-QString fromFileText(std::string_view bytes) {
-  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+QString tableText(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string toFileText(const QString& text) { return text.toLatin1().toStdString(); }
-
-QString yesButtonName(std::string_view key) { return fromFileText(key) + ".yes"; }
-QString noButtonName(std::string_view key) { return fromFileText(key) + ".no"; }
-QString prerequisiteBoxName(std::string_view identifier) {
-  return "Prerequisite." + fromFileText(identifier);
-}
+QString yesButtonName(std::string_view key) { return tableText(key) + ".yes"; }
+QString noButtonName(std::string_view key) { return tableText(key) + ".no"; }
+QString prerequisiteBoxName(std::string_view identifier) { return "Prerequisite." + tableText(identifier); }
 
 struct FormBinder::Control {
   const KeyRow* row = nullptr;
@@ -53,22 +49,32 @@ FormBinder::FormBinder(const FormTable& table) : table_(table), controls_(table.
 
 FormBinder::~FormBinder() = default;
 
-bool FormBinder::isCreated(std::size_t rowIndex) const {
-  return controls_.at(rowIndex).widget() != nullptr;
+bool FormBinder::isCreated(std::size_t rowIndex) const { return controls_.at(rowIndex).widget() != nullptr; }
+
+namespace {
+
+// A pair is one stop of the Tab chain, on the chosen button (on Yes while
+// neither is chosen); the arrow keys move between the two.
+void keepTabStopOnChoice(QRadioButton* yes, QRadioButton* no) {
+  const bool onNo = no->isChecked();
+  yes->setFocusPolicy(onNo ? Qt::ClickFocus : Qt::StrongFocus);
+  no->setFocusPolicy(onNo ? Qt::StrongFocus : Qt::ClickFocus);
 }
+
+}  // namespace
 
 FormBinder::Placed FormBinder::create(std::size_t rowIndex, QWidget* parent) {
   Control& c = controls_.at(rowIndex);
   const KeyRow& row = *c.row;
-  const QString key = fromFileText(row.key);
-  const QString hint = fromFileText(row.hint);
+  const QString key = tableText(row.key);
+  const QString hint = tableText(row.hint);
 
   switch (row.binding) {
     case Binding::DefaultedField:
     case Binding::AlwaysField:
     case Binding::PlainField:
     case Binding::CommentField: {
-      c.label = new QLabel(fromFileText(row.caption()), parent);
+      c.label = new QLabel(tableText(row.caption()), parent);
       c.label->setObjectName(key + "Label");
       if (row.list.empty()) {
         c.edit = new QLineEdit(parent);
@@ -84,7 +90,7 @@ FormBinder::Placed FormBinder::create(std::size_t rowIndex, QWidget* parent) {
         // presses Enter, since the two are written differently.
         c.combo->setInsertPolicy(QComboBox::NoInsert);
         c.combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
-        for (std::string_view item : row.list) c.combo->addItem(fromFileText(item));
+        for (std::string_view item : row.list) c.combo->addItem(tableText(item));
         c.combo->setToolTip(hint);
         c.label->setBuddy(c.combo);
       }
@@ -92,7 +98,7 @@ FormBinder::Placed FormBinder::create(std::size_t rowIndex, QWidget* parent) {
     }
     case Binding::Pair:
     case Binding::ForcedPair: {
-      c.frame = new QGroupBox(fromFileText(row.caption()), parent);
+      c.frame = new QGroupBox(tableText(row.caption()), parent);
       c.frame->setObjectName(key);
       c.frame->setToolTip(hint);
       auto* layout = new QHBoxLayout(c.frame);
@@ -103,16 +109,21 @@ FormBinder::Placed FormBinder::create(std::size_t rowIndex, QWidget* parent) {
       c.no->setObjectName(noButtonName(row.key));
       layout->addWidget(c.yes);
       layout->addWidget(c.no);
+      QRadioButton* yes = c.yes;
+      QRadioButton* no = c.no;
+      for (QRadioButton* button : {yes, no}) {
+        QObject::connect(button, &QRadioButton::toggled, button, [yes, no] { keepTabStopOnChoice(yes, no); });
+      }
       layout->addStretch();
       return {nullptr, c.frame};
     }
     case Binding::Prerequisites: {
-      c.frame = new QGroupBox(fromFileText(row.caption()), parent);
+      c.frame = new QGroupBox(tableText(row.caption()), parent);
       c.frame->setObjectName(key);
       c.frame->setToolTip(hint);
       auto* layout = new QVBoxLayout(c.frame);
       for (const PrerequisiteFlag& flag : prerequisiteFlags()) {
-        auto* box = new QCheckBox(fromFileText(flag.caption), c.frame);
+        auto* box = new QCheckBox(tableText(flag.caption), c.frame);
         box->setObjectName(prerequisiteBoxName(flag.identifier));
         layout->addWidget(box);
         c.boxes.push_back(box);
@@ -129,9 +140,7 @@ FormBinder::Placed FormBinder::create(std::size_t rowIndex, QWidget* parent) {
   return {nullptr, nullptr};
 }
 
-QString FormBinder::fieldText(const Control& c) const {
-  return c.combo ? c.combo->currentText() : c.edit->text();
-}
+QString FormBinder::fieldText(const Control& c) const { return c.combo ? c.combo->currentText() : c.edit->text(); }
 
 void FormBinder::setFieldText(Control& c, const QString& text) {
   if (!c.combo) {
@@ -152,6 +161,11 @@ PairChoice FormBinder::pairChoice(const Control& c) const {
 }
 
 void FormBinder::setPairChoice(Control& c, PairChoice choice) {
+  setPairButtons(c, choice);
+  keepTabStopOnChoice(c.yes, c.no);
+}
+
+void FormBinder::setPairButtons(Control& c, PairChoice choice) {
   if (choice == PairChoice::None) {
     // Radio buttons refuse to be unchecked while they exclude each other.
     c.yes->setAutoExclusive(false);
@@ -170,20 +184,20 @@ void FormBinder::loadRow(Control& c, const std::string& value) {
   switch (row.binding) {
     case Binding::DefaultedField:
     case Binding::AlwaysField:
-      setFieldText(c, fromFileText(value.empty() ? std::string(row.defaultValue) : value));
+      setFieldText(c, value.empty() ? tableText(row.defaultValue) : decoded(value));
       break;
     case Binding::PlainField:
-      setFieldText(c, fromFileText(value));
+      setFieldText(c, decoded(value));
       break;
     case Binding::CommentField:
       if (value.empty()) {
         // The comment of an absent key is unknown; the field keeps the one
         // it last showed.
-        setFieldText(c, fromFileText(row.defaultValue));
+        setFieldText(c, tableText(row.defaultValue));
       } else {
         const CommentedValue parts = splitComment(value);
-        setFieldText(c, fromFileText(parts.text));
-        c.edit->setToolTip(fromFileText(parts.comment));
+        setFieldText(c, decoded(parts.text));
+        c.edit->setToolTip(decoded(parts.comment));
       }
       break;
     case Binding::Pair:
@@ -197,7 +211,7 @@ void FormBinder::loadRow(Control& c, const std::string& value) {
       for (std::size_t i = 0; i < c.boxes.size(); ++i) c.boxes[i]->setChecked(state.ticked[i]);
       c.otherPieces = state.others;
       QStringList shown;
-      for (const auto& piece : c.otherPieces) shown << fromFileText(piece);
+      for (const auto& piece : c.otherPieces) shown << decoded(piece);
       c.others->setText(QString(texts::kOtherPrerequisites).arg(shown.join(',')));
       c.others->setVisible(!shown.isEmpty());
       break;
@@ -220,19 +234,24 @@ void FormBinder::setEditable(unsigned kindMask) {
   }
 }
 
-std::optional<std::string> FormBinder::writeRow(const Control& c) const {
+std::optional<std::string> FormBinder::writeRow(const Control& c, char32_t* unstorable) const {
   const KeyRow& row = *c.row;
   switch (row.binding) {
     case Binding::DefaultedField: {
-      std::string text = toFileText(fieldText(c));
+      std::optional<std::string> text = encodeText(fieldText(c), encoding_, unstorable);
       if (text == row.defaultValue) return std::nullopt;
       return text;
     }
     case Binding::AlwaysField:
     case Binding::PlainField:
-      return toFileText(fieldText(c));
-    case Binding::CommentField:
-      return joinComment(toFileText(fieldText(c)), toFileText(c.edit->toolTip()));
+      return encodeText(fieldText(c), encoding_, unstorable);
+    case Binding::CommentField: {
+      const std::optional<std::string> text = encodeText(fieldText(c), encoding_, unstorable);
+      if (!text) return std::nullopt;
+      const std::optional<std::string> comment = encodeText(c.edit->toolTip(), encoding_, unstorable);
+      if (!comment) return std::nullopt;
+      return joinComment(*text, *comment);
+    }
     case Binding::Pair:
       return writePair(pairChoice(c), row.defaultValue);
     case Binding::ForcedPair:
@@ -263,15 +282,21 @@ std::string oneLine(std::string value) {
 
 }  // namespace
 
-std::vector<FormBinder::Write> FormBinder::writes(const SectionSnapshot& snapshot,
-                                                  unsigned kindMask) const {
+std::optional<std::vector<FormBinder::Write>> FormBinder::writes(const SectionSnapshot& snapshot, unsigned kindMask,
+                                                                 Unstorable* unstorable) const {
   std::vector<Write> out;
   for (std::string_view carried : table_.carriedKeys) {
     out.emplace_back(std::string(carried), snapshot.value(carried));
   }
   for (const Control& c : controls_) {
     if (!c.widget() || (c.row->kinds & kindMask) == 0) continue;
-    if (auto value = writeRow(c)) out.emplace_back(std::string(c.row->key), oneLine(std::move(*value)));
+    char32_t refused = 0;
+    std::optional<std::string> value = writeRow(c, &refused);
+    if (refused != 0) {
+      if (unstorable) *unstorable = {c.row, c.widget(), refused};
+      return std::nullopt;
+    }
+    if (value) out.emplace_back(std::string(c.row->key), oneLine(std::move(*value)));
   }
   return out;
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "editor/TextEncoding.h"
+
 namespace quillan::ini {
 class ProfileFile;
 }
@@ -19,6 +21,8 @@ class FormHost {
 
   virtual std::string currentSection() const = 0;
   virtual int objectKind() const = 0;
+  // How the working copy's text reads and writes.
+  virtual TextEncoding textEncoding() const = 0;
   // The working copy; null while no rules file is open.
   virtual ini::ProfileFile* workingCopy() = 0;
   virtual void setModified() = 0;

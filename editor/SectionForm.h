@@ -6,7 +6,9 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/FormBinder.h"
 #include "editor/KeyTable.h"
@@ -26,8 +28,9 @@ class SectionForm : public QWidget {
   const std::string& section() const { return section_; }
   int objectKind() const { return kind_; }
   const SectionSnapshot& snapshot() const { return snapshot_; }
-  // What OK would write, in order (carried keys first).
-  std::vector<FormBinder::Write> pendingWrites() const;
+  // What OK would write, in order (carried keys first); nothing when a
+  // control holds a character the file cannot store (see FormBinder).
+  std::optional<std::vector<FormBinder::Write>> pendingWrites(FormBinder::Unstorable* unstorable = nullptr) const;
 
   // The show sequence: lock the host, read the section, Reset, show.
   void Show();
@@ -40,11 +43,17 @@ class SectionForm : public QWidget {
  protected:
   // Closing by the frame is Cancel: the host must not stay disabled.
   void closeEvent(QCloseEvent* event) override;
+  // Enter is OK and Escape is Cancel, wherever the focus is; a focused
+  // button takes Enter itself.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildScreen();
   unsigned editedRows() const;
   void leave();
+  // After an error box: the form is the active window again, with the
+  // focus on `control`.
+  void refocus(QWidget* control);
 
   const FormTable& table_;
   FormHost& host_;

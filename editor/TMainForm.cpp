@@ -77,7 +77,7 @@ void TMainForm::buildCatalogueMenus() {
 
   std::vector<QMenu*> submenus;  // in creation order: parents before children
   for (const CatalogueRow& row : catalogueEntries()) {
-    const QStringList parts = fromFileText(row.path).split(kMenuPathSeparator);
+    const QStringList parts = tableText(row.path).split(kMenuPathSeparator);
     QString path = parts.front();
     QMenu* menu = menus.at(path);
     for (qsizetype i = 1; i < parts.size(); ++i) {
@@ -90,18 +90,23 @@ void TMainForm::buildCatalogueMenus() {
       }
       menu = found->second;
     }
-    QAction* action = menu->addAction(fromFileText(row.caption));
+    QAction* action = menu->addAction(tableText(row.caption));
     if (!row.opensForm()) {
       action->setEnabled(false);
       continue;
     }
-    action->setObjectName("entry:" + fromFileText(row.section));
+    action->setObjectName("entry:" + tableText(row.section));
     connect(action, &QAction::triggered, this, [this, &row] { chooseEntry(row); });
   }
   // A submenu that holds nothing but placeholders is a placeholder too.
+  // Its menu widget is disabled as well as its action: enabling the window
+  // again when a form closes enables every child widget that was not
+  // disabled on its own, and a menu widget that comes back enabled takes
+  // its action along.
   for (auto it = submenus.rbegin(); it != submenus.rend(); ++it) {
     bool anyEnabled = false;
     for (const QAction* action : (*it)->actions()) anyEnabled |= action->isEnabled();
+    (*it)->setEnabled(anyEnabled);
     (*it)->menuAction()->setEnabled(anyEnabled);
   }
 }
@@ -114,7 +119,7 @@ void TMainForm::chooseEntry(const CatalogueRow& row) {
   currentSection_ = std::string(row.section);
   if (row.form == FormId::AllUnits) objectKind_ = row.kind;
   SectionForm& target = form(row.form);
-  target.setWindowTitle(fromFileText(row.title));
+  target.setWindowTitle(tableText(row.title));
   target.Show();
 }
 
@@ -124,6 +129,8 @@ void TMainForm::focusHost() {
 }
 
 void TMainForm::OpenClick() {
+  // Opening replaces the working copy, and the changes with it.
+  if (!offerToSave()) return;
   const std::optional<QString> chosen = prompts_.chooseFileToOpen(this);
   if (chosen) openFile(*chosen);
 }
@@ -136,14 +143,19 @@ bool TMainForm::openFile(const QString& path) {
     return false;
   }
   QString error;
-  if (!workingCopy_.copyIn(path, &error)) {
+  QByteArray bytes;
+  if (!workingCopy_.copyIn(path, &error, &bytes)) {
     prompts_.showError(this, QString(texts::kUnableToOpen).arg(path, workingCopy_.path()), error);
+    // Nothing was replaced; with no file open the lock is not ours to keep.
+    if (!fileOpen_) workingCopy_.release();
     return false;
   }
   fileName_ = QFileInfo(path).absoluteFilePath();
-  profile_ = std::make_unique<ini::ProfileFile>(
-      QFile::encodeName(workingCopy_.path()).toStdString());
+  encoding_ = detectEncoding(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  profile_ = std::make_unique<ini::ProfileFile>(QFile::encodeName(workingCopy_.path()).toStdString());
   fileOpen_ = true;
+  // The working copy is the new file's, whatever was done to the old one.
+  modified_ = false;
   setFileMenusEnabled(true);
   return true;
 }
@@ -174,27 +186,32 @@ void TMainForm::SaveAsClick() {
   }
 }
 
-bool TMainForm::closeSequence() {
-  if (modified_) {
-    const QString question =
-        QString(texts::kSaveChangesPrefix) + fileName_ + QString(texts::kSaveChangesSuffix);
-    switch (prompts_.confirm(this, question)) {
-      case UserPrompts::Answer::Cancel:
-        return false;
-      case UserPrompts::Answer::Yes:
-        // A failed save must not go on to close: the changes live only in
-        // the working copy, which program exit deletes.
-        if (!save()) return false;
-        break;
-      case UserPrompts::Answer::No:
-        break;
-    }
+bool TMainForm::offerToSave() {
+  if (!modified_) return true;
+  const QString question = QString(texts::kSaveChangesPrefix) + fileName_ + QString(texts::kSaveChangesSuffix);
+  switch (prompts_.confirm(this, question)) {
+    case UserPrompts::Answer::Cancel:
+      return false;
+    case UserPrompts::Answer::Yes:
+      // A failed save must not go on: the changes live only in the working
+      // copy, which program exit deletes and the next Open replaces.
+      return save();
+    case UserPrompts::Answer::No:
+      break;
   }
+  return true;
+}
+
+bool TMainForm::closeSequence() {
+  if (!offerToSave()) return false;
   if (fileOpen_) {
     profile_.reset();
     setFileMenusEnabled(false);
     fileOpen_ = false;
     modified_ = false;
+    // Another editor started here may now open a file; the in-use message
+    // tells its user to close the file here.
+    workingCopy_.release();
   }
   return true;
 }

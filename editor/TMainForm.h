@@ -11,6 +11,7 @@
 
 #include "editor/FormHost.h"
 #include "editor/FormTables.h"
+#include "editor/TextEncoding.h"
 #include "editor/WorkingCopy.h"
 
 class QMenu;
@@ -50,6 +51,8 @@ class TMainForm : public QMainWindow, public FormHost {
   // FormHost
   std::string currentSection() const override { return currentSection_; }
   int objectKind() const override { return objectKind_; }
+  // Fixed at Open from the rules file's bytes.
+  TextEncoding textEncoding() const override { return encoding_; }
   ini::ProfileFile* workingCopy() override { return profile_.get(); }
   void setModified() override { modified_ = true; }
   void setHostEnabled(bool enabled) override { setEnabled(enabled); }
@@ -72,6 +75,9 @@ class TMainForm : public QMainWindow, public FormHost {
   void buildCatalogueMenus();
   void setFileMenusEnabled(bool enabled);
   bool save();
+  // Asks whether to save unsaved changes, and saves when told to; false
+  // when the user cancelled or the save failed: the file stays as it is.
+  bool offerToSave();
   // The close sequence; false when the user cancelled it or the save it
   // asked for failed, in which case the file stays open.
   bool closeSequence();
@@ -82,6 +88,7 @@ class TMainForm : public QMainWindow, public FormHost {
   QString fileName_;
   bool fileOpen_ = false;
   bool modified_ = false;
+  TextEncoding encoding_ = TextEncoding::Windows1252;
   std::string currentSection_;
   int objectKind_ = 0;
 

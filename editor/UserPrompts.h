@@ -26,6 +26,11 @@ class UserPrompts {
   virtual void showError(QWidget* parent, const QString& message, const QString& detail) = 0;
 };
 
+// The name the open dialog proposes in `directory`: the rules file that is
+// there, whatever the case of its name ("rules.ini" for "Rules.ini"), or
+// "Rules.ini" when there is none.
+QString proposedRulesFileName(const QString& directory);
+
 // The real dialogs.
 class DialogPrompts : public UserPrompts {
  public:

@@ -1,5 +1,7 @@
 #include "editor/WorkingCopy.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -7,7 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
+#include <utility>
 
 namespace quillan::editor {
 namespace {
@@ -31,8 +33,7 @@ bool readWhole(const QString& path, QByteArray* bytes, QString* error) {
 bool replaceUserFile(const QByteArray& bytes, const QString& to, QString* error) {
   QSaveFile target(to);
   target.setDirectWriteFallback(false);
-  if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() ||
-      !target.commit()) {
+  if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit()) {
     if (error) *error = to + ": " + target.errorString();
     target.cancelWriting();
     return false;
@@ -45,12 +46,9 @@ bool replaceUserFile(const QByteArray& bytes, const QString& to, QString* error)
 // cannot make us overwrite the file it points to.
 bool replaceOwnFile(const QByteArray& bytes, const QString& to, QString* error) {
   QTemporaryFile temp(to + ".XXXXXX");
-  const bool written = temp.open() && temp.write(bytes) == bytes.size() && temp.flush() &&
-                       ::fsync(temp.handle()) == 0;
-  if (!written || ::rename(QFile::encodeName(temp.fileName()).constData(),
-                           QFile::encodeName(to).constData()) != 0) {
-    if (error) *error = to + ": " + (written ? QString::fromLocal8Bit(std::strerror(errno))
-                                             : temp.errorString());
+  const bool written = temp.open() && temp.write(bytes) == bytes.size() && temp.flush() && ::fsync(temp.handle()) == 0;
+  if (!written || ::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(to).constData()) != 0) {
+    if (error) *error = to + ": " + (written ? QString::fromLocal8Bit(std::strerror(errno)) : temp.errorString());
     return false;
   }
   temp.setAutoRemove(false);
@@ -65,9 +63,11 @@ WorkingCopy::WorkingCopy(const QString& directory)
 
 bool WorkingCopy::claim() { return lock_.tryAcquire(); }
 
-bool WorkingCopy::copyIn(const QString& rulesFile, QString* error) {
+bool WorkingCopy::copyIn(const QString& rulesFile, QString* error, QByteArray* copied) {
   QByteArray bytes;
-  return readWhole(rulesFile, &bytes, error) && replaceOwnFile(bytes, path_, error);
+  if (!readWhole(rulesFile, &bytes, error) || !replaceOwnFile(bytes, path_, error)) return false;
+  if (copied) *copied = std::move(bytes);
+  return true;
 }
 
 bool WorkingCopy::copyOut(const QString& target, QString* error) const {

@@ -24,11 +24,15 @@ class WorkingCopy {
   // working copy must then be left alone.
   bool claim();
   bool claimed() const { return lock_.held(); }
+  // At Close: lets another editor in the directory have the working copy.
+  // The copy itself stays until program exit or the next Open.
+  void release() { lock_.release(); }
 
   // Both copies write a temporary file beside the target and rename it over
   // the target, so a failure leaves the target as it was. On failure
   // `error` says why.
-  bool copyIn(const QString& rulesFile, QString* error);
+  // copyIn hands the bytes it copied to `copied` when asked.
+  bool copyIn(const QString& rulesFile, QString* error, QByteArray* copied = nullptr);
   bool copyOut(const QString& target, QString* error) const;
 
   // At program exit: deletes the working copy (a missing one is fine)

@@ -63,8 +63,8 @@ void EditorFixture::openRules(const std::string& bytes) {
 
 SectionForm& EditorFixture::show(std::string_view section) {
   const auto entries = catalogueEntries();
-  const auto row = std::find_if(entries.begin(), entries.end(),
-                                [&](const CatalogueRow& r) { return r.section == section; });
+  const auto row =
+      std::find_if(entries.begin(), entries.end(), [&](const CatalogueRow& r) { return r.section == section; });
   EXPECT_NE(row, entries.end()) << section;
   window_->chooseEntry(*row);
   return window_->form(row->form);
@@ -79,7 +79,7 @@ T* named(QWidget& form, const QString& name) {
   return widget;
 }
 
-QString keyName(std::string_view key) { return fromFileText(key); }
+QString keyName(std::string_view key) { return tableText(key); }
 
 }  // namespace
 
@@ -133,8 +133,7 @@ std::map<QString, QString> shownState(QWidget& form) {
   std::map<QString, QString> state;
   auto record = [&](QWidget* w, const QString& value) {
     if (w->objectName().isEmpty()) return;
-    state[w->objectName()] =
-        value + " |tip:" + w->toolTip() + (w->isEnabled() ? " |on" : " |off");
+    state[w->objectName()] = value + " |tip:" + w->toolTip() + (w->isEnabled() ? " |on" : " |off");
   };
   for (auto* w : form.findChildren<QComboBox*>()) record(w, w->currentText());
   for (auto* w : form.findChildren<QLineEdit*>()) record(w, w->text());

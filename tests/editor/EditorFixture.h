@@ -12,11 +12,15 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "editor/SectionForm.h"
 #include "editor/TMainForm.h"
 #include "editor/UserPrompts.h"
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace quillan::editor::test {
 
@@ -59,9 +63,7 @@ class EditorFixture : public ::testing::Test {
   SectionForm& show(std::string_view section);
   QString rulesPath() const { return dir_.filePath("rules.ini"); }
   QString workingCopyPath() const { return window_->workingCopyPath(); }
-  std::string workingSection(std::string_view section) const {
-    return sectionText(workingCopyPath(), section);
-  }
+  std::string workingSection(std::string_view section) const { return sectionText(workingCopyPath(), section); }
 
   QTemporaryDir dir_;
   ScriptedPrompts prompts_;

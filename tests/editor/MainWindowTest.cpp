@@ -197,5 +197,87 @@ TEST_F(MainWindow, SecondEditorInTheSameDirectoryLeavesTheWorkingCopyAlone) {
   EXPECT_EQ(readFile(workingCopyPath()), crlf({"[E1]", "Cost=1"}));
 }
 
+TEST_F(MainWindow, CloseLetsAnotherEditorInTheDirectoryOpen) {
+  openRules(kRules);
+  ScriptedPrompts otherPrompts;
+  auto other = std::make_unique<TMainForm>(otherPrompts, dir_.path());
+  const QString otherRules = dir_.filePath("other.ini");
+  writeFile(otherRules, crlf({"[E1]", "Cost=1"}));
+  EXPECT_FALSE(other->openFile(otherRules));
+  ASSERT_EQ(otherPrompts.errors.size(), 1);
+
+  // The message says to close the file there; doing so must be enough.
+  trigger("FileClose");
+  EXPECT_TRUE(other->openFile(otherRules)) << otherPrompts.errors.join("; ").toStdString();
+
+  // Now the first editor is the one kept out, until the other closes.
+  EXPECT_FALSE(window_->openFile(rulesPath()));
+  other->findChild<QAction*>("FileClose")->trigger();
+  EXPECT_TRUE(window_->openFile(rulesPath()));
+  EXPECT_EQ(readFile(workingCopyPath()), kRules);
+}
+
+TEST_F(MainWindow, OpenAsksAboutUnsavedChanges) {
+  const QString second = dir_.filePath("second.ini");
+  const std::string secondRules = crlf({"[E1]", "Cost=7"});
+  writeFile(second, secondRules);
+  struct Case {
+    Answer answer;
+    bool opensSecond;
+    bool rulesFileSaved;
+  };
+  const Case cases[] = {
+      {Answer::Cancel, false, false},
+      {Answer::No, true, false},
+      {Answer::Yes, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.answer));
+    prompts_.questions.clear();
+    openAndModify();
+    prompts_.confirmAnswers = {c.answer};
+    prompts_.openAnswer = second;
+    trigger("FileOpen");
+    ASSERT_EQ(prompts_.questions.size(), 1);
+    EXPECT_EQ(prompts_.questions.front(), "Save changes to " + rulesPath() + " ?");
+    EXPECT_TRUE(window_->isFileOpen());
+    EXPECT_EQ(window_->fileName(), c.opensSecond ? second : rulesPath());
+    EXPECT_EQ(window_->isModified(), !c.opensSecond);
+    EXPECT_EQ(readFile(workingCopyPath()) == secondRules, c.opensSecond);
+    EXPECT_EQ(sectionText(rulesPath(), "E1") == "Image=\nCost=150", c.rulesFileSaved);
+
+    // A file just opened has no changes: closing it asks nothing.
+    prompts_.questions.clear();
+    prompts_.confirmAnswers = {Answer::No};
+    trigger("FileClose");
+    EXPECT_EQ(prompts_.questions.size(), c.opensSecond ? 0 : 1);
+    writeFile(rulesPath(), kRules);
+  }
+}
+
+TEST_F(MainWindow, OpenDialogProposesTheRulesFileWhateverItsCase) {
+  struct Case {
+    QStringList files;
+    QString proposed;
+  };
+  const Case cases[] = {
+      {{}, "Rules.ini"},
+      {{"rules.ini"}, "rules.ini"},
+      {{"RULES.INI", "other.ini"}, "RULES.INI"},
+      {{"Rules.ini", "rules.ini"}, "Rules.ini"},
+      {{"rules.ini.bak"}, "Rules.ini"},
+  };
+  for (const Case& c : cases) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const QString& name : c.files) writeFile(folder.filePath(name), "");
+    EXPECT_EQ(proposedRulesFileName(folder.path()), c.proposed) << c.files.join(' ').toStdString();
+  }
+  // A directory of that name is not a file to open.
+  QTemporaryDir folder;
+  ASSERT_TRUE(QDir().mkpath(folder.filePath("rules.ini")));
+  EXPECT_EQ(proposedRulesFileName(folder.path()), "Rules.ini");
+}
+
 }  // namespace
 }  // namespace quillan::editor::test

@@ -18,8 +18,7 @@ std::vector<const CatalogueRow*> entriesWithForms() {
   return out;
 }
 
-class ExampleRoundTrip : public EditorFixture,
-                         public ::testing::WithParamInterface<const CatalogueRow*> {};
+class ExampleRoundTrip : public EditorFixture, public ::testing::WithParamInterface<const CatalogueRow*> {};
 
 TEST_P(ExampleRoundTrip, OkWithoutChangesShowsTheSameValuesAgain) {
   const CatalogueRow& row = *GetParam();
@@ -29,7 +28,7 @@ TEST_P(ExampleRoundTrip, OkWithoutChangesShowsTheSameValuesAgain) {
 
   window_->chooseEntry(row);
   SectionForm& form = window_->form(row.form);
-  EXPECT_EQ(form.windowTitle(), fromFileText(row.title));
+  EXPECT_EQ(form.windowTitle(), tableText(row.title));
   const auto firstShowing = shownState(form);
   click(form, "OK");
   ASSERT_TRUE(prompts_.errors.isEmpty());
@@ -45,13 +44,13 @@ TEST_P(ExampleRoundTrip, OkWithoutChangesShowsTheSameValuesAgain) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Catalogue, ExampleRoundTrip, ::testing::ValuesIn(entriesWithForms()),
-    [](const ::testing::TestParamInfo<const CatalogueRow*>& info) {
-      std::string name = std::to_string(info.index) + "_";
-      for (char c : info.param->section) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-      return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Catalogue, ExampleRoundTrip, ::testing::ValuesIn(entriesWithForms()),
+                         [](const ::testing::TestParamInfo<const CatalogueRow*>& info) {
+                           std::string name = std::to_string(info.index) + "_";
+                           for (char c : info.param->section)
+                             name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                           return name;
+                         });
 
 TEST(ExampleRules, UsesCrlfLineEnds) {
   const std::string bytes = readFile(QUILLAN_EXAMPLE_RULES);

@@ -90,8 +90,8 @@ using MenuTest = EditorFixture;
 
 TEST_F(MenuTest, MenusStandInOrderAndWaitForAFile) {
   const QList<QAction*> bar = window_->menuBar()->actions();
-  EXPECT_EQ(captions(bar), QStringList({"&File", "General", "&Difficulty", "&Units", "&Structures",
-                                        "&Other", "&About"}));
+  EXPECT_EQ(captions(bar),
+            QStringList({"&File", "&General", "&Difficulty", "&Units", "&Structures", "&Other", "&About"}));
   for (const QAction* a : bar) {
     const bool alwaysOn = a->text() == "&File" || a->text() == "&About";
     EXPECT_EQ(a->isEnabled(), alwaysOn) << a->text().toStdString();
@@ -101,19 +101,18 @@ TEST_F(MenuTest, MenusStandInOrderAndWaitForAFile) {
 
   QMenu* units = submenu(bar, "&Units");
   EXPECT_EQ(captions(units->actions()), QStringList({"Infantry", "Ground ", "Ships", "AirCrafts"}));
-  EXPECT_EQ(captions(submenu(units->actions(), "Infantry")->actions()),
-            QStringList({"Attack Dog", "Rifle Soldier", "Grenadier", "Rocket Soldier", "Flamethrower",
-                         "Engineer", "Spy", "Thief", "Tanya", "Field Medic", "Field Marshal",
-                         "Civilians", "Corvalen", "Special Agent"}));
+  EXPECT_EQ(
+      captions(submenu(units->actions(), "Infantry")->actions()),
+      QStringList({"Attack Dog", "Rifle Soldier", "Grenadier", "Rocket Soldier", "Flamethrower", "Engineer", "Spy",
+                   "Thief", "Tanya", "Field Medic", "Field Marshal", "Civilians", "Corvalen", "Special Agent"}));
   EXPECT_EQ(captions(submenu(units->actions(), "Ground ")->actions()),
-            QStringList({"V2 Launcher", "Tanks", "Mobile Units", "Ore Truck", "Ranger", "APC",
-                         "Mine Layer", "Convoy Truck"}));
+            QStringList(
+                {"V2 Launcher", "Tanks", "Mobile Units", "Ore Truck", "Ranger", "APC", "Mine Layer", "Convoy Truck"}));
 
-  QMenu* general = submenu(bar, "General");
+  QMenu* general = submenu(bar, "&General");
   EXPECT_EQ(captions(general->actions()),
-            QStringList({"General Options", "Theme Controls", "Multiplayer Defaults",
-                         "Weapon Recharge", "Object Maximums", "AI Controls", "IQ Settings",
-                         "Country Stat"}));
+            QStringList({"General Options", "Theme Controls", "Multiplayer Defaults", "Weapon Recharge",
+                         "Object Maximums", "AI Controls", "IQ Settings", "Country Stat"}));
   std::map<QString, bool> enabled;
   for (const QAction* a : general->actions()) enabled[a->text()] = a->isEnabled();
   EXPECT_FALSE(enabled["General Options"]);
@@ -122,15 +121,62 @@ TEST_F(MenuTest, MenusStandInOrderAndWaitForAFile) {
   EXPECT_TRUE(enabled["IQ Settings"]);
 
   QMenu* structures = submenu(bar, "&Structures");
-  EXPECT_EQ(captions(structures->actions()),
-            QStringList({"Buildings", "Defence Buildings", "Training Facilities"}));
-  EXPECT_TRUE(captions(submenu(structures->actions(), "Buildings")->actions())
-                  .contains("Sovjet Tech Center"));
-  EXPECT_EQ(captions(submenu(structures->actions(), "Training Facilities")->actions()).front(),
-            "Soviet Barraks");
+  EXPECT_EQ(captions(structures->actions()), QStringList({"Buildings", "Defence Buildings", "Training Facilities"}));
+  EXPECT_TRUE(captions(submenu(structures->actions(), "Buildings")->actions()).contains("Sovjet Tech Center"));
+  EXPECT_EQ(captions(submenu(structures->actions(), "Training Facilities")->actions()).front(), "Soviet Barraks");
   EXPECT_EQ(captions(submenu(bar, "&Other")->actions()),
-            QStringList({"Weapons", "Projectiles", "Walls/Fences", "Mines", "Fake Buildings",
-                         "Civilian Structures", "Warheads"}));
+            QStringList({"Weapons", "Projectiles", "Walls/Fences", "Mines", "Fake Buildings", "Civilian Structures",
+                         "Warheads"}));
+}
+
+// Every menu entry without a form, and every submenu of nothing but such
+// entries, as the menus stand once a file is open.
+std::vector<QAction*> placeholders(QMenuBar& bar) {
+  std::vector<QAction*> out;
+  std::vector<QMenu*> pending;
+  for (QAction* a : bar.actions()) {
+    if (a->menu()) pending.push_back(a->menu());
+  }
+  while (!pending.empty()) {
+    QMenu* menu = pending.back();
+    pending.pop_back();
+    for (QAction* a : menu->actions()) {
+      if (a->menu()) pending.push_back(a->menu());
+      if (!a->isSeparator() && !a->isEnabled()) out.push_back(a);
+    }
+  }
+  return out;
+}
+
+TEST_F(MenuTest, PlaceholdersStayDisabledWhateverFormIsShown) {
+  openRules(crlf({"[E1]", "Cost=1"}));
+  const std::vector<QAction*> greyed = placeholders(*window_->menuBar());
+  std::set<QString> submenus;
+  for (const QAction* a : greyed) {
+    if (a->menu()) submenus.insert(a->text());
+  }
+  EXPECT_EQ(submenus, (std::set<QString>{"General Options", "Walls/Fences", "Mines", "Fake Buildings"}));
+  EXPECT_EQ(greyed.size(), 37u);  // 33 entries and the 4 submenus
+
+  // One entry of each form and object kind, left by Cancel and by OK.
+  for (const char* section : {"E1", "2TNK", "WEAP", "90mm", "Cannon", "Easy", "MultiplayerDefaults", "IQ"}) {
+    for (const char* button : {"Cancel", "OK"}) {
+      SCOPED_TRACE(std::string(section) + " " + button);
+      SectionForm& form = show(section);
+      click(form, button);
+      for (QAction* a : greyed) {
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+        if (a->menu()) {
+          EXPECT_FALSE(a->menu()->isEnabled()) << a->text().toStdString();
+        }
+      }
+    }
+  }
+  // Closing and opening the file again brings back the same menus.
+  prompts_.confirmAnswers = {UserPrompts::Answer::No};
+  window_->findChild<QAction*>("FileClose")->trigger();
+  openRules(crlf({"[E1]", "Cost=1"}));
+  EXPECT_EQ(placeholders(*window_->menuBar()), greyed);
 }
 
 // Gives every row a stored value that differs from its default, shows the
@@ -152,17 +198,18 @@ RowProbe probe(const KeyRow& row, std::size_t index) {
       const std::string other(row.defaultValue == kYes ? kNo : kYes);
       return {other, other};
     }
-    case Binding::ForcedPair: return {"no", "no"};
+    case Binding::ForcedPair:
+      return {"no", "no"};
     case Binding::CommentField:
       return {std::to_string(index) + "  ; note " + std::to_string(index),
               std::to_string(index) + "    ; note " + std::to_string(index)};
-    case Binding::Prerequisites: return {"powr,fact", "fact,powr"};
+    case Binding::Prerequisites:
+      return {"powr,fact", "fact,powr"};
   }
   return {};
 }
 
-class EveryRowTest : public EditorFixture,
-                     public ::testing::WithParamInterface<std::string_view> {};
+class EveryRowTest : public EditorFixture, public ::testing::WithParamInterface<std::string_view> {};
 
 TEST_P(EveryRowTest, ControlExistsShowsItsHintAndRoundTrips) {
   const std::string_view section = GetParam();
@@ -193,13 +240,13 @@ TEST_P(EveryRowTest, ControlExistsShowsItsHintAndRoundTrips) {
   SectionForm& form = show(section);
   for (const KeyRow& row : table.rows) {
     SCOPED_TRACE(std::string(row.key));
-    QWidget* control = form.findChild<QWidget*>(fromFileText(row.key));
+    QWidget* control = form.findChild<QWidget*>(tableText(row.key));
     ASSERT_NE(control, nullptr);
     if (row.binding != Binding::CommentField) {
-      EXPECT_EQ(control->toolTip(), fromFileText(row.hint));
+      EXPECT_EQ(control->toolTip(), tableText(row.hint));
     }
-    if (auto* label = form.findChild<QLabel*>(fromFileText(row.key) + "Label")) {
-      EXPECT_EQ(label->text(), fromFileText(row.caption()));
+    if (auto* label = form.findChild<QLabel*>(tableText(row.key) + "Label")) {
+      EXPECT_EQ(label->text(), tableText(row.caption()));
     }
   }
   click(form, "OK");
@@ -209,8 +256,8 @@ TEST_P(EveryRowTest, ControlExistsShowsItsHintAndRoundTrips) {
 
 // One catalogue entry per form, and one per object kind of the units form.
 INSTANTIATE_TEST_SUITE_P(EachForm, EveryRowTest,
-                         ::testing::Values("E1", "2TNK", "WEAP", "90mm", "Cannon", "Easy",
-                                           "MultiplayerDefaults", "IQ"));
+                         ::testing::Values("E1", "2TNK", "WEAP", "90mm", "Cannon", "Easy", "MultiplayerDefaults",
+                                           "IQ"));
 
 }  // namespace
 }  // namespace quillan::editor::test
