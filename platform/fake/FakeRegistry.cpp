@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/api/RegistryRules.h"
+
 namespace quillan::fake {
 
 using namespace quillan::reg;
 
 namespace {
-
-std::string fold(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
 
 constexpr Handle kRoots[] = {ClassesRoot, CurrentUser, LocalMachine, Users, DynData};
 
@@ -28,19 +23,19 @@ struct FakeRegistry::Key {
   };
   std::string name, folded;
   std::size_t depth = 0;
-  Key* parent = nullptr;  // null for a root
-  bool gone = false;      // deleted while a handle still held it
+  Key* parent = nullptr;                       // null for a root
+  bool gone = false;                           // deleted while a handle still held it
   std::vector<std::shared_ptr<Key>> children;  // in creation order
   std::vector<Value> values;                   // in creation order
 
   std::shared_ptr<Key> child(std::string_view part) const {
-    const std::string f = fold(part);
+    const std::string f = foldName(part);
     for (const auto& c : children)
       if (c->folded == f) return c;
     return nullptr;
   }
   Value* value(std::string_view n) {
-    const std::string f = fold(n);
+    const std::string f = foldName(n);
     for (auto& v : values)
       if (v.folded == f) return &v;
     return nullptr;
@@ -48,22 +43,6 @@ struct FakeRegistry::Key {
 };
 
 namespace {
-
-// Splits a key path into its parts: no leading "\", no empty or over-long
-// part, trailing "\" ignored, and at most MaxDepth levels below a root.
-Status splitPath(std::string_view path, std::size_t depth, std::vector<std::string_view>& parts) {
-  if (!path.empty() && path.front() == '\\') return BadPathName;
-  while (!path.empty() && path.back() == '\\') path.remove_suffix(1);
-  while (!path.empty()) {
-    const std::size_t cut = path.find('\\');
-    const std::string_view part = path.substr(0, cut);
-    if (part.empty() || part.size() > FakeRegistry::MaxKeyPart) return BadPathName;
-    parts.push_back(part);
-    if (cut == std::string_view::npos) break;
-    path.remove_prefix(cut + 1);
-  }
-  return depth + parts.size() > FakeRegistry::MaxDepth ? BadPathName : Success;
-}
 
 // Hands a value to the caller with the buffer rules of queryValue.
 Status deliver(const std::string& bytes, std::uint32_t storedType, std::uint32_t* type, std::uint8_t* data,
@@ -112,7 +91,7 @@ Status FakeRegistry::openOrCreate(Handle parent, std::string_view subkey, Handle
   std::shared_ptr<Key> at = resolve(parent);
   if (at == nullptr) return InvalidHandle;
   std::vector<std::string_view> parts;
-  if (const Status s = splitPath(subkey, at->depth, parts); s != Success) return s;
+  if (const Status s = splitKeyPath(subkey, at->depth, parts); s != Success) return s;
   if (const int code = faults.next(create ? "createKey" : "openKey"); code != 0) return static_cast<Status>(code);
   if (at->gone) return FileNotFound;
   // Opening creates nothing, so the whole path is checked before a create adds to it.
@@ -122,7 +101,7 @@ Status FakeRegistry::openOrCreate(Handle parent, std::string_view subkey, Handle
       if (!create) return FileNotFound;
       next = std::make_shared<Key>();
       next->name = std::string(part);
-      next->folded = fold(part);
+      next->folded = foldName(part);
       next->depth = at->depth + 1;
       next->parent = at.get();
       at->children.push_back(next);
@@ -157,7 +136,7 @@ Status FakeRegistry::setValue(Handle key, std::string_view name, std::uint32_t t
                               std::uint32_t size) {
   const std::shared_ptr<Key> k = resolve(key);
   if (k == nullptr) return InvalidHandle;
-  if (name.size() > MaxValueName || (data == nullptr && size != 0)) return InvalidParameter;
+  if (name.size() > kMaxValueName || (data == nullptr && size != 0)) return InvalidParameter;
   if (const int code = faults.next("setValue"); code != 0) return static_cast<Status>(code);
   if (k->gone) return FileNotFound;
   const std::string bytes = data != nullptr ? std::string(reinterpret_cast<const char*>(data), size) : std::string();
@@ -165,7 +144,7 @@ Status FakeRegistry::setValue(Handle key, std::string_view name, std::uint32_t t
     v->type = type;  // the place and the first spelling stay
     v->bytes = bytes;
   } else {
-    k->values.push_back({std::string(name), fold(name), type, bytes});
+    k->values.push_back({std::string(name), foldName(name), type, bytes});
   }
   return Success;
 }
@@ -197,7 +176,7 @@ Status FakeRegistry::deleteKey(Handle parent, std::string_view subkey) {
   std::shared_ptr<Key> at = resolve(parent);
   if (at == nullptr) return InvalidHandle;
   std::vector<std::string_view> parts;
-  if (const Status s = splitPath(subkey, at->depth, parts); s != Success) return s;
+  if (const Status s = splitKeyPath(subkey, at->depth, parts); s != Success) return s;
   if (const int code = faults.next("deleteKey"); code != 0) return static_cast<Status>(code);
   if (at->gone) return FileNotFound;
   for (const std::string_view part : parts) {
@@ -219,7 +198,7 @@ Status FakeRegistry::deleteValue(Handle key, std::string_view name) {
   if (k == nullptr) return InvalidHandle;
   if (const int code = faults.next("deleteValue"); code != 0) return static_cast<Status>(code);
   if (k->gone) return FileNotFound;
-  const std::string f = fold(name);
+  const std::string f = foldName(name);
   const auto it = std::find_if(k->values.begin(), k->values.end(), [&](const Key::Value& v) { return v.folded == f; });
   if (it == k->values.end()) return FileNotFound;
   k->values.erase(it);

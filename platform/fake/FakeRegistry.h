@@ -18,10 +18,6 @@ namespace quillan::fake {
 
 class FakeRegistry final : public reg::Registry {
  public:
-  static constexpr std::size_t MaxKeyPart = 255;
-  static constexpr std::size_t MaxValueName = 16383;
-  static constexpr std::size_t MaxDepth = 512;
-
   FakeRegistry();
   ~FakeRegistry() override;
 

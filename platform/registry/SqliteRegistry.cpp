@@ -11,6 +11,8 @@
 #include <iterator>
 #include <utility>
 
+#include "platform/api/RegistryRules.h"
+
 namespace quillan::reg {
 
 namespace {
@@ -101,28 +103,6 @@ class Query {
   bool ok_;
   int n_ = 0;
 };
-
-std::string fold(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return out;
-}
-
-// The parts of a key path below a key that is `depth` levels deep.
-Status splitPath(std::string_view path, std::size_t depth, std::vector<std::string_view>& parts) {
-  if (!path.empty() && path.front() == '\\') return BadPathName;
-  while (!path.empty() && path.back() == '\\') path.remove_suffix(1);
-  while (!path.empty()) {
-    std::size_t cut = path.find('\\');
-    std::string_view part = path.substr(0, cut);
-    if (part.empty() || part.size() > SqliteRegistry::MaxKeyPart) return BadPathName;
-    parts.push_back(part);
-    if (cut == std::string_view::npos) break;
-    path.remove_prefix(cut + 1);
-  }
-  return depth + parts.size() > SqliteRegistry::MaxDepth ? BadPathName : Success;
-}
 
 // Hands a value row (name, type, data) to the caller with the buffer rules of
 // queryValue; `missing` is the result when there is no row.
@@ -220,7 +200,7 @@ bool initSchema(sqlite3* db) {
   sqlite3_prepare_v2(db, "INSERT INTO keys(id, parent, name, folded) VALUES(?1, 0, ?2, ?3)", -1, &s, nullptr);
   for (const RootRow& r : kRoots) {
     Query q(s);
-    ok = ok && q.bind(r.id).bind(r.name).bind(fold(r.name)).step() == Step::Done;
+    ok = ok && q.bind(r.id).bind(r.name).bind(foldName(r.name)).step() == Step::Done;
   }
   sqlite3_finalize(s);
   return ok && exec(db, ("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str()) && exec(db, mark.c_str());
@@ -416,7 +396,7 @@ Status SqliteRegistry::parentOf(std::int64_t id, std::int64_t& parent) {
 // The child of key id named part, or 0 when there is none; -1 on failure.
 std::int64_t SqliteRegistry::childOf(std::int64_t id, std::string_view part) {
   Query q(stmt(Sql::FindChild));
-  switch (q.bind(id).bind(fold(part)).step()) {
+  switch (q.bind(id).bind(foldName(part)).step()) {
     case Step::Row:
       return q.integer(0);
     case Step::Done:
@@ -453,7 +433,7 @@ Status SqliteRegistry::openOrCreate(Handle parent, std::string_view subkey, Hand
   Open at;
   if (!resolve(parent, at)) return InvalidHandle;
   std::vector<std::string_view> parts;
-  if (Status s = splitPath(subkey, at.depth, parts); s != Success) return s;
+  if (Status s = splitKeyPath(subkey, at.depth, parts); s != Success) return s;
   Status s = transact(create, [&]() -> Status {
     std::int64_t ignored;
     if (Status alive = parentOf(at.id, ignored); alive != Success) return alive;
@@ -463,7 +443,7 @@ Status SqliteRegistry::openOrCreate(Handle parent, std::string_view subkey, Hand
       if (child == 0 && !create) return FileNotFound;
       if (child == 0) {
         Query add(stmt(Sql::AddChild));
-        if (add.bind(at.id).bind(part).bind(fold(part)).step() != Step::Done) return StoreFailure;
+        if (add.bind(at.id).bind(part).bind(foldName(part)).step() != Step::Done) return StoreFailure;
         child = sqlite3_last_insert_rowid(db_);
       }
       at = Open{child, at.depth + 1};
@@ -491,7 +471,7 @@ Status SqliteRegistry::queryValue(Handle key, std::string_view name, std::uint32
     std::int64_t ignored;
     if (Status alive = parentOf(k.id, ignored); alive != Success) return alive;
     Query q(stmt(Sql::GetValue));
-    q.bind(k.id).bind(fold(name));
+    q.bind(k.id).bind(foldName(name));
     return deliver(q, FileNotFound, nullptr, type, data, size);
   });
 }
@@ -506,7 +486,7 @@ Status SqliteRegistry::setValue(Handle key, std::string_view name, std::uint32_t
     std::int64_t ignored;
     if (Status alive = parentOf(k.id, ignored); alive != Success) return alive;
     Query q(stmt(Sql::PutValue));
-    q.bind(k.id).bind(fold(name)).bind(name).bind(std::int64_t(type)).bind(bytes);
+    q.bind(k.id).bind(foldName(name)).bind(name).bind(std::int64_t(type)).bind(bytes);
     return q.step() == Step::Done ? Success : StoreFailure;
   });
 }
@@ -549,7 +529,7 @@ Status SqliteRegistry::deleteKey(Handle parent, std::string_view subkey) {
   Open at;
   if (!resolve(parent, at)) return InvalidHandle;
   std::vector<std::string_view> parts;
-  if (Status s = splitPath(subkey, at.depth, parts); s != Success) return s;
+  if (Status s = splitKeyPath(subkey, at.depth, parts); s != Success) return s;
   return transact(true, [&]() -> Status {
     std::int64_t up = 0;
     if (Status alive = parentOf(at.id, up); alive != Success) return alive;
@@ -581,7 +561,7 @@ Status SqliteRegistry::deleteValue(Handle key, std::string_view name) {
     std::int64_t ignored;
     if (Status alive = parentOf(k.id, ignored); alive != Success) return alive;
     Query q(stmt(Sql::DropValue));
-    if (q.bind(k.id).bind(fold(name)).step() != Step::Done) return StoreFailure;
+    if (q.bind(k.id).bind(foldName(name)).step() != Step::Done) return StoreFailure;
     return sqlite3_changes(db_) > 0 ? Success : FileNotFound;
   });
 }

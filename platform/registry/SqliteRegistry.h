@@ -54,6 +54,7 @@
 #include <vector>
 
 #include "platform/api/Registry.h"
+#include "platform/api/RegistryRules.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -97,9 +98,9 @@ class SqliteRegistry final : public Registry {
   Status closeKey(Handle key) override;
 
   // Limits of names and depth (see above).
-  static constexpr std::size_t MaxKeyPart = 255;
-  static constexpr std::size_t MaxValueName = 16383;
-  static constexpr std::size_t MaxDepth = 512;
+  static constexpr std::size_t MaxKeyPart = kMaxKeyPart;
+  static constexpr std::size_t MaxValueName = kMaxValueName;
+  static constexpr std::size_t MaxDepth = kMaxDepth;
 
  private:
   struct Open {             // what a handle refers to

@@ -218,6 +218,17 @@ INSTANTIATE_TEST_SUITE_P(
                       OutcomeCase{"PriorityRefusedKeepsTheResult", {true, false, 0}, ",WAIT,HIGH", "[0][]"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A start that fails in the middle of a script: that RUN reports it, the
+// script goes on, and the next RUN starts again.
+TEST(ProgramOutcomes, SecondStartFailsOnCue) {
+  Harness h;
+  h.processes.faults.failCall("run", 2, 1);
+  h.run({"RUN first,WAIT", "INFO [@retcode()][@ok()]", "RUN second,WAIT", "INFO [@retcode()][@ok()]",
+         "RUN third,WAIT", "INFO [@retcode()][@ok()]"});
+  EXPECT_EQ(h.boxTexts(), (std::vector<std::string>{"[0][1]", "[-1][]", "[0][1]"}));
+  EXPECT_EQ(h.processes.faults.calls("run"), 3);
+}
+
 TEST(ProgramWait, MessagesAreProcessedWhileWaiting) {
   Harness h;
   h.processes.ticksWhileWaiting = 5;
