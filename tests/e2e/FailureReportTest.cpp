@@ -6,6 +6,16 @@
 
 #include "ProcessRunner.h"
 
+// AddressSanitizer reserves terabytes of address space up front, so a
+// program built with it cannot start under an address-space limit.
+#if defined(__SANITIZE_ADDRESS__)
+#define QUILLAN_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUILLAN_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 namespace quillan::testing {
 namespace {
 
@@ -23,6 +33,21 @@ struct FailureReport : ::testing::Test {
     return dir + "/" + name + ".exe";
   }
 };
+
+// A value that doubles until memory runs out ends the script with a report
+// that says so, and the status of an unexpected error: the file was read
+// and the script ran.
+TEST_F(FailureReport, RunningOutOfMemoryIsReportedAsSuch) {
+#ifdef QUILLAN_ADDRESS_SANITIZER
+  GTEST_SKIP() << "an address-space limit does not work under AddressSanitizer";
+#else
+  const std::string exe = compile("doubling", "%A = doubled\n:again\n%A = %A%A\nGOTO again\n");
+  const std::size_t oneGigabyte = std::size_t{1} << 30;
+  const auto r = runProgram(SCRIPTRUN_PATH, {"--unattended", exe}, env, dir, oneGigabyte);
+  EXPECT_EQ(r.out, "box\texclamation\tOK\tQuillan\tOut of memory\\rat line   2\tOK\n") << r.err;
+  EXPECT_EQ(r.status, 70) << r.err;
+#endif
+}
 
 // Every box takes the title as the script set it: the bytes, converted for
 // display only at the desktop, whatever the locale.
