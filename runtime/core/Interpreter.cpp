@@ -135,6 +135,12 @@ std::string unexpectedErrorText(int lineIndex) {
   return text;
 }
 
+std::string outOfMemoryText(int lineIndex) {
+  char text[48];
+  std::snprintf(text, sizeof text, "Out of memory\rat line %3d", lineIndex);
+  return text;
+}
+
 void showErrorBox(Runtime& rt, const std::string& text) {
   if (rt.os.ui == nullptr) return;
   rt.os.ui->messageBox(rt.os.ui->applicationTitle(), text, os::BoxIcon::Exclamation, os::BoxButtons::Ok);
@@ -159,6 +165,18 @@ void reportUnexpected(Runtime& rt) {
   rt.stop = true;
   rt.unexpectedError = true;
   showErrorBox(rt, unexpectedErrorText(rt.line));
+  terminate(rt);
+}
+
+void reportOutOfMemory(Runtime& rt) {
+  if (rt.terminated) return;
+  rt.stop = true;
+  rt.unexpectedError = true;
+  // The script ends here, so its values are of no further use, and the
+  // largest of them is what exhausted memory.
+  for (auto& slot : rt.vars) std::string().swap(slot);
+  std::string().swap(rt.work);
+  showErrorBox(rt, outOfMemoryText(rt.line));
   terminate(rt);
 }
 

@@ -23,10 +23,15 @@ void terminate(Runtime& rt);
 std::string runTimeErrorText(int code, int lineNumber);
 // "Unexpected error\rat line %3d".
 std::string unexpectedErrorText(int lineIndex);
+// "Out of memory\rat line %3d".
+std::string outOfMemoryText(int lineIndex);
 
 // Reports a failure that escaped while messages were processed, and ends
 // the script: no further line runs.
 void reportUnexpected(Runtime& rt);
+// The same for an allocation that failed: the script's variables are
+// released first, so the report itself has memory to work with.
+void reportOutOfMemory(Runtime& rt);
 
 // Shows a box with the OK button and the exclamation icon, captioned with
 // the application title: the form of every error report.

@@ -164,9 +164,12 @@ void QtUserInterface::processMessagesIfDue() {
   if (coarseTick() != lastTick_) processMessages();
 }
 
-std::string QtUserInterface::applicationTitle() const { return fromDisplay(QApplication::applicationDisplayName()); }
+std::string QtUserInterface::applicationTitle() const {
+  return title_ ? *title_ : fromDisplay(QApplication::applicationDisplayName());
+}
 
 void QtUserInterface::setApplicationTitle(std::string_view title) {
+  title_.emplace(title);
   QApplication::setApplicationDisplayName(toDisplay(title));
 }
 

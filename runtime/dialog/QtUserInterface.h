@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "platform/api/SystemInfo.h"
 #include "platform/api/UserInterface.h"
@@ -37,6 +39,10 @@ class QtUserInterface : public os::UserInterface {
  private:
   std::int64_t lastTick_ = 0;  // coarse-clock reading of the last round
   std::uint64_t rounds_ = 0;
+  // The title as the script set it. Kept as bytes, since the conversion
+  // for display cannot be undone (a title that is no valid UTF-8 is read
+  // as Latin-1); unset, the application's display name is the title.
+  std::optional<std::string> title_;
   std::unique_ptr<SoundPlayer> sound_;  // made on the first PLAY
 };
 

@@ -14,6 +14,8 @@ class ScriptApplication final : public QApplication {
 
   // Called with the failure's description; installed by the runtime.
   std::function<void(const char* what)> onException;
+  // Called instead when an allocation failed (onException when unset).
+  std::function<void()> onOutOfMemory;
 
   bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <new>
 #include <optional>
 
 #include "QuillanVersion.h"
@@ -71,9 +72,22 @@ void chooseHeadlessPlatform() {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
+void reportRunningOutOfMemory(core::Runtime& rt) {
+  std::fputs("scriptrun: out of memory\n", stderr);
+  // With the script's values released the report nearly always fits; when
+  // even it cannot be shown, the exit status still says what happened.
+  try {
+    core::reportOutOfMemory(rt);
+  } catch (const std::bad_alloc&) {
+    rt.unexpectedError = true;
+  }
+}
+
+// An unexpected error comes first: one that escapes runScript leaves ran
+// false although the file was loaded and the script was running.
 int exitStatusOf(const core::Runtime& rt, bool ran) {
-  if (!ran) return core::kExitCannotRun;
   if (rt.unexpectedError) return core::kExitUnexpected;
+  if (!ran) return core::kExitCannotRun;
   if (rt.stuck) return core::kExitStuck;
   if (rt.error == core::kNotAvailable) return core::kExitNotAvailable;
   return rt.error;
@@ -152,10 +166,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "scriptrun: unexpected error: %s\n", what);
     core::reportUnexpected(rt);
   };
+  app.onOutOfMemory = [&rt] { reportRunningOutOfMemory(rt); };
 
   bool ran = false;
   try {
     ran = core::runScript(rt, line.scriptArg, line.parameters);
+  } catch (const std::bad_alloc&) {
+    reportRunningOutOfMemory(rt);
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "scriptrun: unexpected error: %s\n", failure.what());
     core::reportUnexpected(rt);

@@ -168,10 +168,12 @@ void writeGeneral(std::string& out, long double value, std::string_view decimalS
 }
 
 void writeFixed(std::string& out, double value, int decimals, std::string_view decimalSeparator) {
-  // The largest double has 309 digits before the point.
-  char buffer[400];
-  const auto [stop, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  // A sign, the 309 digits of the largest double before the point, the
+  // point and the decimals.
+  char buffer[1 + 309 + 1 + kMaxFixedDecimals];
   out.clear();
+  if (decimals < 0 || decimals > kMaxFixedDecimals) return;
+  const auto [stop, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
   if (ec != std::errc()) return;
   appendWithSeparator(out, buffer, stop, decimalSeparator);
 }

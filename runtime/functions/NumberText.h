@@ -43,8 +43,15 @@ bool parseReal(std::string_view text, double& value);
 // ("1E20", "2.5E-7"). The value must be finite.
 void writeGeneral(std::string& out, long double value, std::string_view decimalSeparator);
 
-// Fixed notation with the given number of decimals (0 or more). The value
-// must be finite.
+// The most decimals fixed notation is written with. The exact value of
+// every double ends within 1,074 decimals (the smallest one, 2^-1074, needs
+// them all), so more would only add zeros.
+inline constexpr int kMaxFixedDecimals = 1074;
+
+// Fixed notation with the given number of decimals (0 to kMaxFixedDecimals):
+// the digits of the double's exact value, rounded to that place as the C
+// library prints them. The value must be finite; more decimals than the
+// limit give the empty text.
 void writeFixed(std::string& out, double value, int decimals, std::string_view decimalSeparator);
 
 }  // namespace quillan::functions

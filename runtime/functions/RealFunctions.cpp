@@ -13,9 +13,6 @@
 namespace quillan::functions {
 namespace {
 
-// More decimals than this only show the binary expansion of the double.
-constexpr int kMaxDecimals = 30;
-
 void finish(Runtime& rt, std::string& result, long double value) {
   const auto narrow = static_cast<double>(value);
   if (!std::isfinite(value) || !std::isfinite(narrow)) {
@@ -71,16 +68,19 @@ void fexp(Runtime& rt, std::string& result) {
 // when none is given, none after a bare "."). It is checked here rather
 // than handed to a formatting routine, where text such as "%n" would be a
 // memory hazard. The width only pads, and the padding is trimmed anyway.
+// More decimals than fixed notation is written with make the spec invalid.
 bool decimalsFrom(std::string_view spec, int& decimals) {
   std::size_t i = 0;
   while (i < spec.size() && spec[i] >= '0' && spec[i] <= '9') ++i;
   decimals = 2;
   if (i < spec.size() && spec[i] == '.') {
     decimals = 0;
+    // Counting stops just past the limit, so a long run of digits cannot
+    // overflow.
     while (++i < spec.size() && spec[i] >= '0' && spec[i] <= '9')
-      decimals = std::min(kMaxDecimals, decimals * 10 + (spec[i] - '0'));
+      decimals = std::min(kMaxFixedDecimals + 1, decimals * 10 + (spec[i] - '0'));
   }
-  return i == spec.size();
+  return i == spec.size() && decimals <= kMaxFixedDecimals;
 }
 
 void format(Runtime& rt, std::string& result) {

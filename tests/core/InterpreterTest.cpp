@@ -51,6 +51,7 @@ TEST(ErrorReport, PadsCodeAndLineToThreePlaces) {
   EXPECT_EQ(core::runTimeErrorText(2, 3), "Run time error   2\rat line   3");
   EXPECT_EQ(core::runTimeErrorText(23, 1234), "Run time error  23\rat line 1234");
   EXPECT_EQ(core::unexpectedErrorText(0), "Unexpected error\rat line   0");
+  EXPECT_EQ(core::outOfMemoryText(2), "Out of memory\rat line   2");
 }
 
 TEST(ErrorReport, BoxHasExclamationOkAndApplicationTitle) {
@@ -98,6 +99,35 @@ TEST(UnexpectedError, EndsTheScriptWithItsReportAndRunsNoFurtherLine) {
   ASSERT_EQ(ui.boxes.size(), 3u);
   EXPECT_EQ(ui.boxes[2].text, "Unexpected error\rat line   2");
   EXPECT_EQ(ui.boxes[2].icon, os::BoxIcon::Exclamation);
+  EXPECT_TRUE(rt.terminated);
+  EXPECT_TRUE(rt.unexpectedError);
+}
+
+// An allocation that fails ends the script like any escaped failure, with
+// a report that names the cause; the values that filled memory are let go
+// before the box is shown.
+struct MemoryRunsOut : fake::FakeUserInterface {
+  core::Runtime* rt = nullptr;
+  int rounds = 0;
+  void processMessagesIfDue() override {
+    if (++rounds == 3) core::reportOutOfMemory(*rt);
+  }
+};
+
+TEST(OutOfMemory, EndsTheScriptWithItsOwnReportAndReleasesTheValues) {
+  MemoryRunsOut ui;
+  fake::FakeFileSystem fs;
+  core::Runtime rt(os::Platform{&ui, &fs, nullptr});
+  ui.rt = &rt;
+  rt.commands = &commands::standardCommands();
+  core::prepare(rt, "x.exe", {});
+  rt.store = {"TITLE Mine", "%A = big", "INFO never"};
+  core::startScript(rt);
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].text, "Out of memory\rat line   2");
+  EXPECT_EQ(ui.boxes[0].caption, "Mine");
+  EXPECT_EQ(ui.boxes[0].icon, os::BoxIcon::Exclamation);
+  EXPECT_EQ(rt.vars[9], "");
   EXPECT_TRUE(rt.terminated);
   EXPECT_TRUE(rt.unexpectedError);
 }

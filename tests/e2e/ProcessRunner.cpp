@@ -2,9 +2,11 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -14,8 +16,32 @@
 extern char** environ;
 
 namespace quillan::testing {
+namespace {
+
+// posix_spawn cannot set a resource limit in the child, so a limited child
+// is forked; between fork and exec it makes only async-signal-safe calls.
+pid_t spawnLimited(const std::string& program, const std::vector<char*>& argv, const std::vector<char*>& envp,
+                   const std::string& outPath, const std::string& errPath, const std::string& cwd,
+                   std::size_t addressSpaceLimit) {
+  const pid_t pid = ::fork();
+  if (pid < 0) throw std::runtime_error(std::string("fork failed: ") + std::strerror(errno));
+  if (pid > 0) return pid;
+  const int in = ::open("/dev/null", O_RDONLY);
+  const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(127);
+  if (!cwd.empty() && ::chdir(cwd.c_str()) != 0) ::_exit(127);
+  const rlimit limit{addressSpaceLimit, addressSpaceLimit};
+  if (::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(127);
+  ::execve(program.c_str(), argv.data(), envp.data());
+  ::_exit(127);
+}
+
+}  // namespace
+
 ProcessResult runProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::map<std::string, std::string>& env, const std::string& cwd) {
+                         const std::map<std::string, std::string>& env, const std::string& cwd,
+                         std::size_t addressSpaceLimit) {
   // Output goes to files, so a chatty child can never block on a full pipe.
   const std::string dir = makeTempDir();
   const std::string outPath = dir + "/stdout";
@@ -36,16 +62,20 @@ ProcessResult runProgram(const std::string& program, const std::vector<std::stri
   for (auto& e : envStrings) envp.push_back(e.data());
   envp.push_back(nullptr);
 
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  if (!cwd.empty()) posix_spawn_file_actions_addchdir_np(&actions, cwd.c_str());
   pid_t pid = 0;
-  const int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
-  posix_spawn_file_actions_destroy(&actions);
-  if (rc != 0) throw std::runtime_error("cannot start " + program + ": " + std::strerror(rc));
+  if (addressSpaceLimit != 0) {
+    pid = spawnLimited(program, argv, envp, outPath, errPath, cwd, addressSpaceLimit);
+  } else {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (!cwd.empty()) posix_spawn_file_actions_addchdir_np(&actions, cwd.c_str());
+    const int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) throw std::runtime_error("cannot start " + program + ": " + std::strerror(rc));
+  }
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0) {
   }

@@ -1,6 +1,7 @@
 // Runs a program directly (no shell) and collects its output and status.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,8 +15,11 @@ struct ProcessResult {
 };
 
 // env entries are added to (or replace those of) the test's environment.
+// A non-zero addressSpaceLimit caps the child's address space (RLIMIT_AS)
+// at that many bytes.
 ProcessResult runProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::map<std::string, std::string>& env = {}, const std::string& cwd = {});
+                         const std::map<std::string, std::string>& env = {}, const std::string& cwd = {},
+                         std::size_t addressSpaceLimit = 0);
 
 std::string readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);

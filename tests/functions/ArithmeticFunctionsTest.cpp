@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "platform/fake/FakeLocale.h"
 #include "runtime/functions/NumberText.h"
 #include "tests/functions/FunctionCases.h"
@@ -93,6 +95,11 @@ INSTANTIATE_TEST_SUITE_P(
         FunctionCase{"@format(2.5,.)", "2", Flag::Set},
         FunctionCase{"@format(-1,10.3)", "-1.000", Flag::Set},
         FunctionCase{"@format(1e20,1)", "100000000000000000000.00", Flag::Set},
+        FunctionCase{"@format(1,.31)", "1." + std::string(31, '0'), Flag::Set},
+        FunctionCase{"@format(0.1,.60)", "0.100000000000000005551115123125782702118158340454101562500000", Flag::Set},
+        FunctionCase{"@format(-2.5,.1074)", "-2.5" + std::string(1073, '0'), Flag::Set},
+        FunctionCase{"@format(1,.1075)", "", Flag::Cleared},
+        FunctionCase{"@format(1,.99999999999999999999)", "", Flag::Cleared},
         FunctionCase{"@format(1,*)", "", Flag::Cleared},
         FunctionCase{"@format(1,8.2f)", "", Flag::Cleared},
         FunctionCase{"@format(x,8.2)", "8.2)", Flag::Cleared}));
@@ -106,6 +113,32 @@ TEST(RealFunctionsLocale, WriteTheLocalesDecimalSeparator) {
   EXPECT_EQ(testing::evaluate(h, "@fdiv(1,4e10)"), "2,5E-11");
   EXPECT_EQ(testing::evaluate(h, "@format(1.5,.3)"), "1,500");
   EXPECT_EQ(testing::evaluate(h, "@fadd(1,1)"), "2");
+}
+
+// FORMAT's digits are those the C library prints in fixed notation, up to
+// the last decimal of the smallest double.
+TEST(RealFunctionsFormat, PrintsTheDigitsTheCLibraryPrints) {
+  testing::ScriptHarness h;
+  const struct {
+    const char* value;
+    double parsed;
+  } values[] = {{"0.1", 0.1},
+                {"-1e300", -1e300},
+                {"1.7976931348623157e308", 1.7976931348623157e308},
+                {"4.9406564584124654e-324", 4.9406564584124654e-324},
+                {"2.2250738585072014e-308", 2.2250738585072014e-308},
+                {"123.456", 123.456},
+                {"0.5", 0.5},
+                {"2.5", 2.5}};
+  for (const auto& v : values) {
+    for (const int decimals : {0, 1, 17, 31, 330, 1000, functions::kMaxFixedDecimals}) {
+      std::string expected(2000, '\0');
+      expected.resize(
+          static_cast<std::size_t>(std::snprintf(expected.data(), expected.size(), "%.*f", decimals, v.parsed)));
+      const std::string expression = "@format(" + std::string(v.value) + ",." + std::to_string(decimals) + ")";
+      EXPECT_EQ(testing::evaluate(h, expression), expected) << expression;
+    }
+  }
 }
 
 // The parser takes what the general format writes, so results can be fed

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QObject>
 #include <cstdlib>
+#include <new>
 #include <stdexcept>
 
 #include "runtime/dialog/ScriptApplication.h"
@@ -18,6 +19,7 @@ class Faulty : public QObject {
  public:
   bool event(QEvent* e) override {
     if (e->type() == QEvent::User) throw std::runtime_error("handler failed");
+    if (e->type() == QEvent::User + 1) throw std::bad_alloc();
     return QObject::event(e);
   }
 };
@@ -31,6 +33,20 @@ TEST(ScriptApplication, AFailureInAHandlerReachesTheHookAndProcessingGoesOn) {
   QCoreApplication::processEvents();
   EXPECT_EQ(reported, (std::vector<std::string>{"handler failed", "handler failed"}));
   app->onException = nullptr;
+}
+
+TEST(ScriptApplication, AnAllocationThatFailsInAHandlerReachesItsOwnHook) {
+  std::vector<std::string> reported;
+  int outOfMemory = 0;
+  app->onException = [&](const char* what) { reported.emplace_back(what); };
+  app->onOutOfMemory = [&] { ++outOfMemory; };
+  Faulty faulty;
+  QCoreApplication::postEvent(&faulty, new QEvent(static_cast<QEvent::Type>(QEvent::User + 1)));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(outOfMemory, 1);
+  EXPECT_TRUE(reported.empty());
+  app->onException = nullptr;
+  app->onOutOfMemory = nullptr;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ GOSUB factorial
 INFO 5! = %F
 INFO @upper(abc)-@substr(hello,2,3)-@len(hello)-@pos(l,hello)
 INFO @fdiv(1,3) @fmul(2.5,4) @div(17,5) @diff(3,10)
+INFO @format(1,.31) [@format(1,.1075)][@ok()]
 IF @greater(%S,5000)
   INFO big
 ELSE
