@@ -19,8 +19,7 @@ std::string_view trimBlanks(std::string_view s) {
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
 PairChoice readPair(std::string_view value, std::string_view defaultValue) {
@@ -44,9 +43,12 @@ PairChoice readForcedPair(std::string_view value) {
 
 std::optional<std::string> writeForcedPair(PairChoice choice) {
   switch (choice) {
-    case PairChoice::Yes: return std::string(kYes);
-    case PairChoice::No: return std::string(kNo);
-    case PairChoice::None: break;
+    case PairChoice::Yes:
+      return std::string(kYes);
+    case PairChoice::No:
+      return std::string(kNo);
+    case PairChoice::None:
+      break;
   }
   return std::nullopt;
 }
@@ -68,8 +70,7 @@ std::string joinComment(std::string_view text, std::string_view comment) {
   return out;
 }
 
-PrerequisiteState readPrerequisites(std::string_view value,
-                                    std::span<const PrerequisiteFlag> flags) {
+PrerequisiteState readPrerequisites(std::string_view value, std::span<const PrerequisiteFlag> flags) {
   PrerequisiteState state;
   state.ticked.assign(flags.size(), false);
   while (!value.empty()) {
@@ -77,9 +78,8 @@ PrerequisiteState readPrerequisites(std::string_view value,
     const std::string_view piece = trimBlanks(value.substr(0, comma));
     value = comma == std::string_view::npos ? std::string_view{} : value.substr(comma + 1);
     if (piece.empty()) continue;
-    const auto match = std::find_if(flags.begin(), flags.end(), [&](const PrerequisiteFlag& f) {
-      return equalsIgnoringCase(f.identifier, piece);
-    });
+    const auto match = std::find_if(flags.begin(), flags.end(),
+                                    [&](const PrerequisiteFlag& f) { return equalsIgnoringCase(f.identifier, piece); });
     if (match != flags.end()) {
       state.ticked[static_cast<std::size_t>(match - flags.begin())] = true;
     } else if (std::find(state.others.begin(), state.others.end(), piece) == state.others.end()) {
@@ -89,8 +89,7 @@ PrerequisiteState readPrerequisites(std::string_view value,
   return state;
 }
 
-std::string writePrerequisites(const PrerequisiteState& state,
-                               std::span<const PrerequisiteFlag> flags) {
+std::string writePrerequisites(const PrerequisiteState& state, std::span<const PrerequisiteFlag> flags) {
   std::string out;
   auto append = [&out](std::string_view piece) {
     if (!out.empty()) out += ',';

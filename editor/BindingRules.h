@@ -48,13 +48,11 @@ std::string joinComment(std::string_view text, std::string_view comment);
 // as they were and written after the ticked identifiers, so that OK never
 // drops a prerequisite the form cannot show as a box.
 struct PrerequisiteState {
-  std::vector<bool> ticked;          // one per flag, in flag order
-  std::vector<std::string> others;   // unmatched pieces, in their order
+  std::vector<bool> ticked;         // one per flag, in flag order
+  std::vector<std::string> others;  // unmatched pieces, in their order
 };
-PrerequisiteState readPrerequisites(std::string_view value,
-                                    std::span<const PrerequisiteFlag> flags);
+PrerequisiteState readPrerequisites(std::string_view value, std::span<const PrerequisiteFlag> flags);
 // The ticked identifiers in flag order, then the others; empty when none.
-std::string writePrerequisites(const PrerequisiteState& state,
-                               std::span<const PrerequisiteFlag> flags);
+std::string writePrerequisites(const PrerequisiteState& state, std::span<const PrerequisiteFlag> flags);
 
 }  // namespace quillan::editor

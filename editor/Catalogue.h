@@ -20,7 +20,7 @@ struct CatalogueRow {
   std::string_view section;  // empty: a placeholder that is always disabled
   std::string_view title;    // the form's window title while it edits the section
   FormId form = FormId::AllUnits;
-  int kind = -1;             // units form rows only: the object kind they set
+  int kind = -1;  // units form rows only: the object kind they set
 
   constexpr bool opensForm() const { return !section.empty(); }
 };

@@ -30,8 +30,8 @@ bool FileLock::tryAcquire() {
     }
     struct stat locked {};
     struct stat named {};
-    if (::fstat(fd, &locked) == 0 && ::stat(path_.c_str(), &named) == 0 &&
-        locked.st_dev == named.st_dev && locked.st_ino == named.st_ino) {
+    if (::fstat(fd, &locked) == 0 && ::stat(path_.c_str(), &named) == 0 && locked.st_dev == named.st_dev &&
+        locked.st_ino == named.st_ino) {
       fd_ = fd;
       return true;
     }

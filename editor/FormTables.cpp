@@ -4,12 +4,18 @@ namespace quillan::editor {
 
 const FormTable& formTable(FormId form) {
   switch (form) {
-    case FormId::AllUnits: return kAllUnitsTable;
-    case FormId::Weapon: return kWeaponTable;
-    case FormId::ProjectileStat: return kProjectileTable;
-    case FormId::Difficulty: return kDifficultyTable;
-    case FormId::IQSettings: return kIQSettingsTable;
-    case FormId::MultieDefaults: return kMultiDefaultsTable;
+    case FormId::AllUnits:
+      return kAllUnitsTable;
+    case FormId::Weapon:
+      return kWeaponTable;
+    case FormId::ProjectileStat:
+      return kProjectileTable;
+    case FormId::Difficulty:
+      return kDifficultyTable;
+    case FormId::IQSettings:
+      return kIQSettingsTable;
+    case FormId::MultieDefaults:
+      return kMultiDefaultsTable;
   }
   return kAllUnitsTable;
 }

@@ -12,12 +12,10 @@ using B = Binding;
 // Defaults compare as text: "1" or "1.00" differ from "1.0" and are written.
 constexpr std::array<KeyRow, 11> kDifficultyRows = {{
     {"Airspeed", "", B::DefaultedField, "1.0", "", "Multiplier to speed for all air units (def=1.0)"},
-    {"Armor", "", B::DefaultedField, "1.0", "",
-     "Multiplier to armor strength for all units and buildings (def=1.0)"},
+    {"Armor", "", B::DefaultedField, "1.0", "", "Multiplier to armor strength for all units and buildings (def=1.0)"},
     {"Cost", "", B::DefaultedField, "1.0", "", "Multiplier to cost for all units and buildings (def=1.0)"},
     {"Firepower", "", B::DefaultedField, "1.0", "", "Multiplier to firepower for all weapons (def=1.0)"},
-    {"Groundspeed", "", B::DefaultedField, "1.0", "",
-     "Multiplier to speed for all ground units (def=1.0)"},
+    {"Groundspeed", "", B::DefaultedField, "1.0", "", "Multiplier to speed for all ground units (def=1.0)"},
     {"ROF", "", B::DefaultedField, "1.0", "",
      "Multiplier to Rate Of Fire for all weapons [Larger means slower ROF] (def=1.0)"},
     {"Repairdelay", "RepairDelay", B::DefaultedField, "1.0", "",
@@ -31,10 +29,9 @@ constexpr std::array<KeyRow, 11> kDifficultyRows = {{
      "Allow scanning for nearby enemy walls and destroy them (def=yes) ?"},
 }};
 
-constexpr std::array<std::string_view, 8> kDifficultyFields = {
-    "Airspeed", "Armor", "Cost", "Firepower", "Groundspeed", "ROF", "Repairdelay", "Builddelay"};
-constexpr std::array<std::string_view, 3> kDifficultyPairs = {"BuildSlowdown", "ContentScan",
-                                                              "Destroywalls"};
+constexpr std::array<std::string_view, 8> kDifficultyFields = {"Airspeed",    "Armor", "Cost",        "Firepower",
+                                                               "Groundspeed", "ROF",   "Repairdelay", "Builddelay"};
+constexpr std::array<std::string_view, 3> kDifficultyPairs = {"BuildSlowdown", "ContentScan", "Destroywalls"};
 constexpr std::array<ScreenBlock, 2> kDifficultyScreen = {{
     {0, 0, kDifficultyFields},
     {0, 1, kDifficultyPairs},
@@ -76,8 +73,7 @@ constexpr std::array<KeyRow, 11> kIQRows = {{
 
 constexpr std::array<std::string_view, 6> kIQLeft = {"MaxIQLevels", "SuperWeapons", "Production",
                                                      "GuardArea",   "RepairSell",   "AutoCrush"};
-constexpr std::array<std::string_view, 5> kIQRight = {"Scatter", "ContentScan", "Aircraft",
-                                                      "Harvester", "SellBack"};
+constexpr std::array<std::string_view, 5> kIQRight = {"Scatter", "ContentScan", "Aircraft", "Harvester", "SellBack"};
 constexpr std::array<ScreenBlock, 2> kIQScreen = {{
     {0, 0, kIQLeft},
     {0, 1, kIQRight},

@@ -46,10 +46,14 @@ enum ObjectKind : int { kInfantry = 0, kVehicle = 2, kBuilding = 3 };
 // The mask of rows that the given object kind edits and writes.
 constexpr unsigned rowsOfKind(int kind) {
   switch (kind) {
-    case kInfantry: return kInfantryRows;
-    case kVehicle: return kVehicleRows;
-    case kBuilding: return kBuildingRows;
-    default: return 0;
+    case kInfantry:
+      return kInfantryRows;
+    case kVehicle:
+      return kVehicleRows;
+    case kBuilding:
+      return kBuildingRows;
+    default:
+      return 0;
   }
 }
 
@@ -57,12 +61,12 @@ inline constexpr std::string_view kYes = "yes";
 inline constexpr std::string_view kNo = "no";
 
 struct KeyRow {
-  std::string_view key;        // the name written, and the control's object name
-  std::string_view readName;   // the name read, when it is spelt otherwise
+  std::string_view key;       // the name written, and the control's object name
+  std::string_view readName;  // the name read, when it is spelt otherwise
   Binding binding;
-  std::string_view defaultValue;  // fields: default text; Pair: kYes or kNo
-  std::string_view label;      // caption on screen; empty means the key
-  std::string_view hint;       // tooltip; empty means none
+  std::string_view defaultValue;                // fields: default text; Pair: kYes or kNo
+  std::string_view label;                       // caption on screen; empty means the key
+  std::string_view hint;                        // tooltip; empty means none
   std::span<const std::string_view> list = {};  // drop-down items
   unsigned kinds = kCommonRows;
   bool alwaysReadOnly = false;  // shown, never editable
@@ -88,10 +92,10 @@ struct ButtonHints {
 };
 
 struct FormTable {
-  std::string_view className;     // object name of the form window
-  std::string_view initialTitle;  // until the catalogue names the object
+  std::string_view className;                     // object name of the form window
+  std::string_view initialTitle;                  // until the catalogue names the object
   std::span<const std::string_view> carriedKeys;  // written back as read
-  std::span<const KeyRow> rows;   // in the order OK writes them
+  std::span<const KeyRow> rows;                   // in the order OK writes them
   std::span<const ScreenBlock> screen;
   ButtonHints hints;
   bool usesObjectKind = false;

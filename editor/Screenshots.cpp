@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QPainter>
+#include <QPixmap>
 #include <QTextStream>
 #include <algorithm>
 #include <vector>
@@ -97,8 +97,8 @@ int takeScreenshots(TMainForm& window, const QString& directory) {
 
   const auto entries = catalogueEntries();
   for (const Shot& shot : kShots) {
-    const auto row = std::find_if(entries.begin(), entries.end(),
-                                  [&](const CatalogueRow& r) { return r.section == shot.section; });
+    const auto row =
+        std::find_if(entries.begin(), entries.end(), [&](const CatalogueRow& r) { return r.section == shot.section; });
     if (row == entries.end()) return 1;
     window.chooseEntry(*row);
     SectionForm& form = window.form(row->form);

@@ -14,23 +14,19 @@ using B = Binding;
 // Both lists are kept sorted, ignoring case. The default "None" is in
 // neither list, so leaving it alone is distinguishable from choosing one.
 constexpr std::array<std::string_view, 18> kProjectileList = {
-    "AAMissile", "Ack",         "Ballistic", "Bomblet",  "Cannon",   "Catapult",
-    "Fireball",  "FROG",        "GPSSatellite", "HeatSeeker", "Invisible", "LaserGuided",
-    "LeapDog",   "Lobbed",      "NukeDown",  "NukeUp",   "Parachute", "Torpedo",
+    "AAMissile",  "Ack",       "Ballistic",   "Bomblet", "Cannon", "Catapult", "Fireball", "FROG",      "GPSSatellite",
+    "HeatSeeker", "Invisible", "LaserGuided", "LeapDog", "Lobbed", "NukeDown", "NukeUp",   "Parachute", "Torpedo",
 };
-constexpr std::array<std::string_view, 8> kWarheadList = {"AP",      "Fire",    "HE", "Hollowpoint",
-                                                          "Nuke",    "Organic", "SA", "Super"};
+constexpr std::array<std::string_view, 8> kWarheadList = {"AP",   "Fire",    "HE", "Hollowpoint",
+                                                          "Nuke", "Organic", "SA", "Super"};
 
 constexpr std::array<KeyRow, 11> kWeaponRows = {{
     {"Burst", "", B::AlwaysField, "1", "", "Number of rapid succession shots from this weapon (def=1)"},
     {"Camera", "", B::Pair, kNo, "", "Reveals area aound firer (def=no) ?"},
     {"Charges", "", B::Pair, kNo, "", "Does it have charge-up-before-firing logic (def=no) ?"},
-    {"Damage", "", B::AlwaysField, "0", "",
-     "The amount of damage (unattenuated) dealt with every bullet."},
-    {"Projectile", "", B::DefaultedField, "None", "", "Projectile characteristic to use.",
-     kProjectileList},
-    {"ROF", "", B::AlwaysField, "0", "",
-     "Delay between shots [15=1 second at middle speed setting]."},
+    {"Damage", "", B::AlwaysField, "0", "", "The amount of damage (unattenuated) dealt with every bullet."},
+    {"Projectile", "", B::DefaultedField, "None", "", "Projectile characteristic to use.", kProjectileList},
+    {"ROF", "", B::AlwaysField, "0", "", "Delay between shots [15=1 second at middle speed setting]."},
     {"Range", "", B::AlwaysField, "0", "", "Maximum cell range"},
     {"Speed", "", B::AlwaysField, "0", "", "Speed of projectile to target (100 is maximum)"},
     {"Warhead", "", B::DefaultedField, "None", "", "Warhead to attach to projectile", kWarheadList},
@@ -44,8 +40,7 @@ constexpr std::array<KeyRow, 11> kWeaponRows = {{
 constexpr std::array<std::string_view, 2> kWeaponCarried = {"Anim", "Report"};
 constexpr std::array<std::string_view, 7> kWeaponFields = {"Burst", "Damage",  "ROF",       "Range",
                                                            "Speed", "Warhead", "Projectile"};
-constexpr std::array<std::string_view, 4> kWeaponPairs = {"TurboBoost", "Camera", "Charges",
-                                                          "Supress"};
+constexpr std::array<std::string_view, 4> kWeaponPairs = {"TurboBoost", "Camera", "Charges", "Supress"};
 constexpr std::array<ScreenBlock, 2> kWeaponScreen = {{
     {0, 0, kWeaponFields},
     {0, 1, kWeaponPairs},
@@ -77,10 +72,9 @@ constexpr std::array<KeyRow, 21> kProjectileRows = {{
 
 constexpr std::array<std::string_view, 1> kProjectileCarried = {"Image"};
 constexpr std::array<std::string_view, 5> kProjectileLeft = {"AA", "AG", "ASW", "Animates", "Arcing"};
-constexpr std::array<std::string_view, 5> kProjectileMiddle = {"Gigundo", "High", "Inaccurate",
-                                                               "Inviso", "Parachuted"};
-constexpr std::array<std::string_view, 8> kProjectileRight = {
-    "Rotates", "Shadow", "Translucent", "Underwater", "Ranged", "Degenarates", "Dropping", "Proximity"};
+constexpr std::array<std::string_view, 5> kProjectileMiddle = {"Gigundo", "High", "Inaccurate", "Inviso", "Parachuted"};
+constexpr std::array<std::string_view, 8> kProjectileRight = {"Rotates", "Shadow",      "Translucent", "Underwater",
+                                                              "Ranged",  "Degenarates", "Dropping",    "Proximity"};
 constexpr std::array<std::string_view, 3> kProjectileFields = {"Arm", "Frames", "ROT"};
 // The right column is the tallest; it spans both rows so that the fields sit
 // right under the left column.
@@ -94,21 +88,15 @@ constexpr std::array<ScreenBlock, 4> kProjectileScreen = {{
 }  // namespace
 
 const FormTable kWeaponTable = {
-    "TWeapon",
-    "Weapon",
-    kWeaponCarried,
-    kWeaponRows,
-    kWeaponScreen,
-    {"Changed updated to INI file.", "Changes not updated.", "Reset to last known parameters."},
+    "TWeapon",      "Weapon",
+    kWeaponCarried, kWeaponRows,
+    kWeaponScreen,  {"Changed updated to INI file.", "Changes not updated.", "Reset to last known parameters."},
 };
 
 const FormTable kProjectileTable = {
-    "TProjectileStat",
-    "Projectile",
-    kProjectileCarried,
-    kProjectileRows,
-    kProjectileScreen,
-    {"Changes updated to INI file.", "Changes not updated.", "Reset to last known settings."},
+    "TProjectileStat",  "Projectile",
+    kProjectileCarried, kProjectileRows,
+    kProjectileScreen,  {"Changes updated to INI file.", "Changes not updated.", "Reset to last known settings."},
 };
 
 }  // namespace quillan::editor

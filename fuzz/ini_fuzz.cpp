@@ -48,8 +48,8 @@ void checkLookups(const IniDocument& doc) {
 bool namesReadBack(std::string_view section, std::string_view key) {
   const std::string_view s = text::trimSpaces(section);
   const std::string_view k = text::trimSpaces(key);
-  return IniDocument::canStoreSectionName(s) && IniDocument::canStoreKeyName(k) &&
-         text::trimBlanks(s) == s && text::trimBlanks(k) == k;
+  return IniDocument::canStoreSectionName(s) && IniDocument::canStoreKeyName(k) && text::trimBlanks(s) == s &&
+         text::trimBlanks(k) == k;
 }
 
 std::string expectedRead(std::string_view value) {

@@ -4,11 +4,11 @@
 # With SANITIZE=1 it builds into build-asan with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs the same suite there. With GUI=0 it
 # builds only the interpreter, the platform layer and their tests, without
-# Qt, into build-nogui.
+# Qt, into build-nogui. Every run first checks that the sources are formatted.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup-debian.sh
-# (format check: added once the tree is formatted)
+sh scripts/check-format.sh
 if [ "${SANITIZE:-0}" = 1 ]; then
   BUILD_DIR=build-asan sh scripts/build.sh -DQUILLAN_SANITIZE=ON
   dir=build-asan

@@ -25,9 +25,8 @@ struct LocaleSettings {
   std::string amText = "AM";
   std::string pmText = "PM";
   // January first.
-  std::array<std::string, 12> longMonthNames = {"January", "February", "March",     "April",
-                                                "May",     "June",     "July",      "August",
-                                                "September", "October", "November", "December"};
+  std::array<std::string, 12> longMonthNames = {"January", "February", "March",     "April",   "May",      "June",
+                                                "July",    "August",   "September", "October", "November", "December"};
   std::array<std::string, 12> shortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   // Sunday first, as the clock counts weekdays.

@@ -21,14 +21,14 @@ inline constexpr Handle DynData = 0x80000006u;
 
 enum Status : std::int32_t {
   Success = 0,
-  FileNotFound = 2,      // key or value does not exist
-  AccessDenied = 5,      // e.g. deleting a root
-  InvalidHandle = 6,     // handle never opened or already closed
+  FileNotFound = 2,   // key or value does not exist
+  AccessDenied = 5,   // e.g. deleting a root
+  InvalidHandle = 6,  // handle never opened or already closed
   InvalidParameter = 87,
-  BadPathName = 161,     // a key path that starts with "\" or has an over-long part
-  MoreData = 234,        // the caller's buffer is too small; the size needed is reported
-  NoMoreItems = 259,     // end of an enumeration
-  StoreFailure = 1009,   // the backing store could not be read or written
+  BadPathName = 161,    // a key path that starts with "\" or has an over-long part
+  MoreData = 234,       // the caller's buffer is too small; the size needed is reported
+  NoMoreItems = 259,    // end of an enumeration
+  StoreFailure = 1009,  // the backing store could not be read or written
 };
 
 enum Type : std::uint32_t {
@@ -55,17 +55,17 @@ class Registry {
   // are reported. *size is the buffer size on entry and the bytes written
   // (or, with MoreData, the bytes needed) on return. An empty name is the
   // key's default value.
-  virtual Status queryValue(Handle key, std::string_view name, std::uint32_t* type,
-                            std::uint8_t* data, std::uint32_t* size) = 0;
+  virtual Status queryValue(Handle key, std::string_view name, std::uint32_t* type, std::uint8_t* data,
+                            std::uint32_t* size) = 0;
   // Stores a value as given; the type is not checked against the bytes.
-  virtual Status setValue(Handle key, std::string_view name, std::uint32_t type,
-                          const std::uint8_t* data, std::uint32_t size) = 0;
+  virtual Status setValue(Handle key, std::string_view name, std::uint32_t type, const std::uint8_t* data,
+                          std::uint32_t size) = 0;
   // The index-th subkey name, in creation order; NoMoreItems past the end.
   virtual Status enumKey(Handle key, std::uint32_t index, std::string& name) = 0;
   // The index-th value, in creation order, with the same buffer rules as
   // queryValue; NoMoreItems past the end.
-  virtual Status enumValue(Handle key, std::uint32_t index, std::string& name, std::uint32_t* type,
-                           std::uint8_t* data, std::uint32_t* size) = 0;
+  virtual Status enumValue(Handle key, std::uint32_t index, std::string& name, std::uint32_t* type, std::uint8_t* data,
+                           std::uint32_t* size) = 0;
   // Deletes a key without subkeys; a key with subkeys is refused
   // (AccessDenied) and nothing is deleted.
   virtual Status deleteKey(Handle parent, std::string_view subkey) = 0;

@@ -18,8 +18,7 @@ class UserInterface {
 
   // Shows a modal box and returns the button chosen. Caption and text are
   // script bytes; the implementation converts them for display.
-  virtual BoxAnswer messageBox(std::string_view caption, std::string_view text, BoxIcon icon,
-                               BoxButtons buttons) = 0;
+  virtual BoxAnswer messageBox(std::string_view caption, std::string_view text, BoxIcon icon, BoxButtons buttons) = 0;
 
   // Shows a modal box with a prompt and an edit field that holds
   // defaultText. True when the user confirmed; answer is then the edited

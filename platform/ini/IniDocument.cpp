@@ -144,8 +144,7 @@ void IniDocument::insertLineAfter(std::size_t index, std::string lineText) {
   // starts a line of its own.
   if (previous.eol.empty()) previous.eol = newLineEnding_;
   std::string eol = previous.eol;
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index) + 1,
-                makeLine(std::move(lineText), std::move(eol)));
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index) + 1, makeLine(std::move(lineText), std::move(eol)));
 }
 
 void IniDocument::appendLine(std::string lineText) {
@@ -208,8 +207,8 @@ void IniDocument::eraseSection(std::string_view section) {
   kept.reserve(lines_.size());
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     const bool inSection = i >= doomed.header && i < doomed.end;
-    const bool isEntry = lines_[i].kind == LineKind::Section || lines_[i].kind == LineKind::Key ||
-                         lines_[i].kind == LineKind::Other;
+    const bool isEntry =
+        lines_[i].kind == LineKind::Section || lines_[i].kind == LineKind::Key || lines_[i].kind == LineKind::Other;
     if (inSection && isEntry) continue;
     kept.push_back(std::move(lines_[i]));
   }

@@ -83,7 +83,7 @@ class IniDocument {
   void appendLine(std::string text);
 
   std::vector<Line> lines_;
-  std::vector<Span> spans_;  // every section copy, in file order
+  std::vector<Span> spans_;             // every section copy, in file order
   std::string newLineEnding_ = "\r\n";  // the file's first line ending
   bool utf16_ = false;
   std::string oddTrailingByte_;  // a UTF-16 file's incomplete last code unit

@@ -15,8 +15,8 @@ enum class WriteStep {
 };
 
 enum class Action {
-  Fail,         // the step fails with the given errno
-  EndProcess,   // _exit(0) at the step: the temporary file stays, as after a crash
+  Fail,        // the step fails with the given errno
+  EndProcess,  // _exit(0) at the step: the temporary file stays, as after a crash
 };
 
 // Arms one fault for the next replacement that reaches `step`; it fires

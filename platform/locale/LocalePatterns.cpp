@@ -8,23 +8,44 @@ namespace {
 // unpadded is set by the glibc flag "-" (%-d: day without leading zero).
 const char* lettersFor(char conversion, bool unpadded) {
   switch (conversion) {
-    case 'd': return unpadded ? "d" : "dd";
-    case 'e': return "d";
-    case 'm': return unpadded ? "m" : "mm";
-    case 'y': case 'g': return "yy";
-    case 'Y': case 'G': return "yyyy";
-    case 'b': case 'h': return "mmm";
-    case 'B': return "mmmm";
-    case 'a': return "ddd";
-    case 'A': return "dddd";
+    case 'd':
+      return unpadded ? "d" : "dd";
+    case 'e':
+      return "d";
+    case 'm':
+      return unpadded ? "m" : "mm";
+    case 'y':
+    case 'g':
+      return "yy";
+    case 'Y':
+    case 'G':
+      return "yyyy";
+    case 'b':
+    case 'h':
+      return "mmm";
+    case 'B':
+      return "mmmm";
+    case 'a':
+      return "ddd";
+    case 'A':
+      return "dddd";
     // The hour letters follow the clock of the pattern: an am/pm marker in
     // the same pattern turns them to the 12-hour clock.
-    case 'H': case 'I': return unpadded ? "h" : "hh";
-    case 'k': case 'l': return "h";
-    case 'M': return unpadded ? "n" : "nn";
-    case 'S': return unpadded ? "s" : "ss";
-    case 'p': case 'P': return "ampm";
-    default: return nullptr;
+    case 'H':
+    case 'I':
+      return unpadded ? "h" : "hh";
+    case 'k':
+    case 'l':
+      return "h";
+    case 'M':
+      return unpadded ? "n" : "nn";
+    case 'S':
+      return unpadded ? "s" : "ss";
+    case 'p':
+    case 'P':
+      return "ampm";
+    default:
+      return nullptr;
   }
 }
 

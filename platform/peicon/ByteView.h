@@ -37,10 +37,8 @@ class ByteView {
 
   std::optional<std::uint32_t> u32(std::uint64_t offset) const {
     if (!contains(offset, 4)) return std::nullopt;
-    return static_cast<std::uint32_t>(byteAt(offset)) |
-           static_cast<std::uint32_t>(byteAt(offset + 1)) << 8 |
-           static_cast<std::uint32_t>(byteAt(offset + 2)) << 16 |
-           static_cast<std::uint32_t>(byteAt(offset + 3)) << 24;
+    return static_cast<std::uint32_t>(byteAt(offset)) | static_cast<std::uint32_t>(byteAt(offset + 1)) << 8 |
+           static_cast<std::uint32_t>(byteAt(offset + 2)) << 16 | static_cast<std::uint32_t>(byteAt(offset + 3)) << 24;
   }
 
  private:

@@ -36,11 +36,10 @@ std::optional<std::string> iconFromResources(const ByteView& file, const PeLayou
   images.reserve(*count);
   for (std::uint64_t i = 0; i < *count; ++i) {
     const std::uint64_t at = kGroupHeaderSize + i * kGroupEntrySize;
-    const std::optional<ResourceTree::Resource> icon =
-        tree.find(kIconResource, *dir.u16(at + 12), group->language);
+    const std::optional<ResourceTree::Resource> icon = tree.find(kIconResource, *dir.u16(at + 12), group->language);
     if (!icon || !looksLikeIconImage(icon->bytes)) return std::nullopt;
-    images.push_back({*dir.u8(at), *dir.u8(at + 1), *dir.u8(at + 2), *dir.u8(at + 3),
-                      *dir.u16(at + 4), *dir.u16(at + 6), icon->bytes});
+    images.push_back({*dir.u8(at), *dir.u8(at + 1), *dir.u8(at + 2), *dir.u8(at + 3), *dir.u16(at + 4),
+                      *dir.u16(at + 6), icon->bytes});
   }
   return writeIconFile(images);
 }

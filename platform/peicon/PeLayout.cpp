@@ -7,8 +7,8 @@
 namespace quillan::peicon {
 namespace {
 
-constexpr std::uint16_t kDosMagic = 0x5A4D;          // "MZ"
-constexpr std::uint32_t kPeSignature = 0x00004550;   // "PE\0\0"
+constexpr std::uint16_t kDosMagic = 0x5A4D;         // "MZ"
+constexpr std::uint32_t kPeSignature = 0x00004550;  // "PE\0\0"
 constexpr std::uint64_t kNewHeaderPointer = 0x3C;
 constexpr std::uint64_t kFileHeaderSize = 20;
 constexpr std::uint64_t kSectionHeaderSize = 40;

@@ -20,8 +20,7 @@ std::optional<ResourceTree::Directory> ResourceTree::directoryAt(std::uint64_t o
   const std::uint32_t total = std::uint32_t{*named} + *numbered;
   // The whole entry array must be readable, so an entry count can never
   // exceed what the file actually holds.
-  const std::optional<std::uint64_t> entries =
-      sections_.fileOffset(rva + kDirectoryHeaderSize, total * kEntrySize);
+  const std::optional<std::uint64_t> entries = sections_.fileOffset(rva + kDirectoryHeaderSize, total * kEntrySize);
   if (!entries || !file_.contains(*entries, total * kEntrySize)) return std::nullopt;
   return Directory{*entries, *named, total};
 }

@@ -16,9 +16,12 @@ namespace {
 std::string readFailure(int code) {
   switch (code) {
     case EISDIR:
-    case ENODEV: return "Not a regular file";
-    case EFBIG: return "File is too large (over 256 MB)";
-    default: return "Error code " + std::to_string(code);
+    case ENODEV:
+      return "Not a regular file";
+    case EFBIG:
+      return "File is too large (over 256 MB)";
+    default:
+      return "Error code " + std::to_string(code);
   }
 }
 

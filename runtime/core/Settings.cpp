@@ -29,8 +29,7 @@ std::string readSettingText(reg::Registry* registry, std::string_view subkey, st
   std::array<std::uint8_t, 256> buffer{};
   std::uint32_t type = 0;
   std::uint32_t size = buffer.size();
-  if (registry->queryValue(key.handle, name, &type, buffer.data(), &size) != reg::Success)
-    return std::string(fallback);
+  if (registry->queryValue(key.handle, name, &type, buffer.data(), &size) != reg::Success) return std::string(fallback);
   if (type == reg::Sz) {
     const char* text = reinterpret_cast<const char*>(buffer.data());
     return std::string(text, strnlen(text, size));
@@ -59,8 +58,7 @@ std::int32_t readSettingNumber(reg::Registry* registry, std::string_view subkey,
   return number;
 }
 
-bool writeSettingNumber(reg::Registry* registry, std::string_view subkey, std::string_view name,
-                        std::int32_t value) {
+bool writeSettingNumber(reg::Registry* registry, std::string_view subkey, std::string_view name, std::int32_t value) {
   if (registry == nullptr) return false;
   OpenKey key{registry};
   key.open = registry->createKey(reg::CurrentUser, keyPath(subkey), key.handle) == reg::Success;

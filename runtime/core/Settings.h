@@ -21,7 +21,6 @@ std::int32_t readSettingNumber(reg::Registry* registry, std::string_view subkey,
                                std::int32_t fallback);
 // Writes a 32-bit number value, creating the subkey when it is missing.
 // False when the store refused.
-bool writeSettingNumber(reg::Registry* registry, std::string_view subkey, std::string_view name,
-                        std::int32_t value);
+bool writeSettingNumber(reg::Registry* registry, std::string_view subkey, std::string_view name, std::int32_t value);
 
 }  // namespace quillan::core

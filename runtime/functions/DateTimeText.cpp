@@ -156,12 +156,24 @@ struct Formatter {
 
   void day(std::size_t count, int depth) {
     switch (count) {
-      case 1: appendNumber(out, m.day, 1); break;
-      case 2: appendNumber(out, m.day, 2); break;
-      case 3: out += loc.shortDayNames[static_cast<std::size_t>(((m.weekday % 7) + 7) % 7)]; break;
-      case 4: out += loc.longDayNames[static_cast<std::size_t>(((m.weekday % 7) + 7) % 7)]; break;
-      case 5: runNested(loc.shortDateFormat, depth); break;
-      default: runNested(loc.longDateFormat, depth); break;
+      case 1:
+        appendNumber(out, m.day, 1);
+        break;
+      case 2:
+        appendNumber(out, m.day, 2);
+        break;
+      case 3:
+        out += loc.shortDayNames[static_cast<std::size_t>(((m.weekday % 7) + 7) % 7)];
+        break;
+      case 4:
+        out += loc.longDayNames[static_cast<std::size_t>(((m.weekday % 7) + 7) % 7)];
+        break;
+      case 5:
+        runNested(loc.shortDateFormat, depth);
+        break;
+      default:
+        runNested(loc.longDateFormat, depth);
+        break;
     }
   }
 

@@ -223,8 +223,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ProgramOutcomes, SecondStartFailsOnCue) {
   Harness h;
   h.processes.faults.failCall("run", 2, 1);
-  h.run({"RUN first,WAIT", "INFO [@retcode()][@ok()]", "RUN second,WAIT", "INFO [@retcode()][@ok()]",
-         "RUN third,WAIT", "INFO [@retcode()][@ok()]"});
+  h.run({"RUN first,WAIT", "INFO [@retcode()][@ok()]", "RUN second,WAIT", "INFO [@retcode()][@ok()]", "RUN third,WAIT",
+         "INFO [@retcode()][@ok()]"});
   EXPECT_EQ(h.boxTexts(), (std::vector<std::string>{"[0][1]", "[-1][]", "[0][1]"}));
   EXPECT_EQ(h.processes.faults.calls("run"), 3);
 }

@@ -65,15 +65,14 @@ TEST_P(BlockSplitting, GivesTheseLines) {
 }
 
 using namespace std::string_literals;
-INSTANTIATE_TEST_SUITE_P(
-    Block, BlockSplitting,
-    ::testing::Values(SplitCase{"TrailingNulAddsNoLine", "A\0B\0"s, {"A", "B"}},
-                      SplitCase{"TwoNulsGiveAnEmptyLine", "A\0\0B"s, {"A", "", "B"}},
-                      SplitCase{"LastLineWithoutNul", "A\0B"s, {"A", "B"}},
-                      SplitCase{"EmptyBodyIsOneEmptyLine", ""s, {""}},
-                      SplitCase{"LoneNulIsOneEmptyLine", "\0"s, {""}},
-                      SplitCase{"EmptyLastLineKept", "A\0\0"s, {"A", ""}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Block, BlockSplitting,
+                         ::testing::Values(SplitCase{"TrailingNulAddsNoLine", "A\0B\0"s, {"A", "B"}},
+                                           SplitCase{"TwoNulsGiveAnEmptyLine", "A\0\0B"s, {"A", "", "B"}},
+                                           SplitCase{"LastLineWithoutNul", "A\0B"s, {"A", "B"}},
+                                           SplitCase{"EmptyBodyIsOneEmptyLine", ""s, {""}},
+                                           SplitCase{"LoneNulIsOneEmptyLine", "\0"s, {""}},
+                                           SplitCase{"EmptyLastLineKept", "A\0\0"s, {"A", ""}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct LoadCase {
   const char* name;
@@ -98,20 +97,22 @@ std::string truncated(std::string s, std::size_t n) { return s.substr(0, s.size(
 
 INSTANTIATE_TEST_SUITE_P(
     File, Loading,
-    ::testing::Values(
-        LoadCase{"StubOnly", std::string(kStubSize, 'S'), false, {}},
-        LoadCase{"HeaderCutShort", std::string(kStubSize + 95, 'S'), false, {}},
-        LoadCase{"NoBlocksAtAll", FileBuilder().bytes, false, {}},
-        LoadCase{"EndOnly", FileBuilder().end().bytes, true, {}},
-        LoadCase{"OneBlock", FileBuilder().text("INFO a\0REM b\0"s).end().bytes, true, {"INFO a", "REM b"}},
-        LoadCase{"TwoBlocksInOrder", FileBuilder().text("one\0"s).text("two\0three"s).end().bytes, true,
-                 {"one", "two", "three"}},
-        LoadCase{"TextWithoutEnd", FileBuilder().text("one\0"s).bytes, false, {}},
-        LoadCase{"EndHeaderCutShort", truncated(FileBuilder().text("one"s).end().bytes, 1), false, {}},
-        LoadCase{"OtherTypeHasNoBody", FileBuilder().header(7, 100).text("x"s).end().bytes, true, {"x"}},
-        LoadCase{"BytesAfterEndIgnored", FileBuilder().text("x"s).end().bytes + "garbage", true, {"x"}},
-        LoadCase{"BodyPastEndOfFile", FileBuilder().header(kTextBlock, 50).bytes + "short", false, {}},
-        LoadCase{"NegativeLength", FileBuilder().header(kTextBlock, -4).end().bytes, false, {}}),
+    ::testing::Values(LoadCase{"StubOnly", std::string(kStubSize, 'S'), false, {}},
+                      LoadCase{"HeaderCutShort", std::string(kStubSize + 95, 'S'), false, {}},
+                      LoadCase{"NoBlocksAtAll", FileBuilder().bytes, false, {}},
+                      LoadCase{"EndOnly", FileBuilder().end().bytes, true, {}},
+                      LoadCase{
+                          "OneBlock", FileBuilder().text("INFO a\0REM b\0"s).end().bytes, true, {"INFO a", "REM b"}},
+                      LoadCase{"TwoBlocksInOrder",
+                               FileBuilder().text("one\0"s).text("two\0three"s).end().bytes,
+                               true,
+                               {"one", "two", "three"}},
+                      LoadCase{"TextWithoutEnd", FileBuilder().text("one\0"s).bytes, false, {}},
+                      LoadCase{"EndHeaderCutShort", truncated(FileBuilder().text("one"s).end().bytes, 1), false, {}},
+                      LoadCase{"OtherTypeHasNoBody", FileBuilder().header(7, 100).text("x"s).end().bytes, true, {"x"}},
+                      LoadCase{"BytesAfterEndIgnored", FileBuilder().text("x"s).end().bytes + "garbage", true, {"x"}},
+                      LoadCase{"BodyPastEndOfFile", FileBuilder().header(kTextBlock, 50).bytes + "short", false, {}},
+                      LoadCase{"NegativeLength", FileBuilder().header(kTextBlock, -4).end().bytes, false, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "RecordingHost.h"
+#include "ScriptLines.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "runtime/commands/CommandLibrary.h"
-#include "ScriptLines.h"
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/Variables.h"
 #include "runtime/functions/FunctionLibrary.h"

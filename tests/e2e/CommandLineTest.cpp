@@ -44,8 +44,8 @@ TEST_F(ScriptrunCommandLine, BuiltInScriptRunsWithoutAFileOrForOtherExtensions) 
 
 TEST_F(ScriptrunCommandLine, CannotRunReportsNameAndReason) {
   std::string stub = compiler::launcherStub();
-  writeFileBytes(dir + "/short.exe", stub);                       // exactly 8192 bytes
-  writeFileBytes(dir + "/tiny.EXE", "MZ");                        // shorter than the stub
+  writeFileBytes(dir + "/short.exe", stub);  // exactly 8192 bytes
+  writeFileBytes(dir + "/tiny.EXE", "MZ");   // shorter than the stub
   auto noEnd = compiler::compileLines({"INFO x"});
   writeFileBytes(dir + "/noend.exe", noEnd.bytes.substr(0, noEnd.bytes.size() - 16));
   struct Case {
@@ -78,8 +78,10 @@ TEST_F(ScriptrunCommandLine, LauncherPassesArgumentsUnchanged) {
   env["QUILLAN_SCRIPTRUN"] = SCRIPTRUN_PATH;
   const auto r = runProgram(exe, {"two  blanks", "\"quoted\"", "; rm -rf x"}, env);
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "box\tinformation\tOK\tQuillan\t[two  blanks][\"quoted\"][; rm -rf x]\tOK\n"
-                   "box\tinformation\tOK\tQuillan\t" + exe + "\tOK\n");
+  EXPECT_EQ(r.out,
+            "box\tinformation\tOK\tQuillan\t[two  blanks][\"quoted\"][; rm -rf x]\tOK\n"
+            "box\tinformation\tOK\tQuillan\t" +
+                exe + "\tOK\n");
 }
 
 TEST_F(ScriptrunCommandLine, RunTimeErrorIsTheExitStatus) {

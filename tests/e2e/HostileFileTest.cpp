@@ -30,8 +30,7 @@ struct Hostile {
 const std::uint64_t kOverTheCap = std::uint64_t{300} * 1024 * 1024;
 
 const Hostile kHostile[] = {
-    {"directory", [](const std::string& p) { fs::create_directory(p); }, "not a regular file",
-     "Not a regular file"},
+    {"directory", [](const std::string& p) { fs::create_directory(p); }, "not a regular file", "Not a regular file"},
     {"FIFO", [](const std::string& p) { ::mkfifo(p.c_str(), 0600); }, "not a regular file", "Not a regular file"},
     {"link to /dev/zero", [](const std::string& p) { fs::create_symlink("/dev/zero", p); }, "not a regular file",
      "Not a regular file"},

@@ -49,12 +49,8 @@ TEST(CommentRules, SplitsAtTheFirstSemicolon) {
     std::string_view stored, text, comment;
   };
   const Case cases[] = {
-      {"5  ; highest level", "5", " highest level"},
-      {"5\t;x", "5", "x"},
-      {"3;a;b", "3", "a;b"},
-      {"7", "7", ""},
-      {"  ;only a comment", "", "only a comment"},
-      {"2    ;", "2", ""},
+      {"5  ; highest level", "5", " highest level"}, {"5\t;x", "5", "x"}, {"3;a;b", "3", "a;b"}, {"7", "7", ""},
+      {"  ;only a comment", "", "only a comment"},   {"2    ;", "2", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.stored));
@@ -71,19 +67,13 @@ TEST(PrerequisiteRules, WritesInBoxOrderAndKeepsWhatHasNoBox) {
     std::string_view stored, written;
   };
   const Case cases[] = {
-      {"dome,weap", "weap,dome"},
-      {"fix,fact", "fact,fix"},
-      {"", ""},
-      {"DOME, Weap ", "weap,dome"},
-      {"fact,,powr,", "fact,powr"},
-      {"gap,fact,miss", "fact,gap,miss"},
+      {"dome,weap", "weap,dome"},   {"fix,fact", "fact,fix"},     {"", ""},
+      {"DOME, Weap ", "weap,dome"}, {"fact,,powr,", "fact,powr"}, {"gap,fact,miss", "fact,gap,miss"},
       {"tent,tent", "tent"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.stored));
-    EXPECT_EQ(writePrerequisites(readPrerequisites(c.stored, prerequisiteFlags()),
-                                 prerequisiteFlags()),
-              c.written);
+    EXPECT_EQ(writePrerequisites(readPrerequisites(c.stored, prerequisiteFlags()), prerequisiteFlags()), c.written);
   }
 }
 

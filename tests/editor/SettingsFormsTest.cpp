@@ -64,8 +64,7 @@ TEST_F(SettingsForms, WeaponWritesItsFieldsAlwaysAndCarriesAnimAndReport) {
   SectionForm& colt = show("Colt45");
   setFieldText(colt, "Projectile", "None");
   click(colt, "OK");
-  EXPECT_EQ(workingSection("Colt45"),
-            "Anim=\nReport=\nBurst=1\nDamage=0\nROF=0\nRange=0\nSpeed=0");
+  EXPECT_EQ(workingSection("Colt45"), "Anim=\nReport=\nBurst=1\nDamage=0\nROF=0\nRange=0\nSpeed=0");
 }
 
 TEST_F(SettingsForms, ProjectileWritesOnlyDeparturesFromDefaults) {

@@ -1,12 +1,13 @@
 // The units-and-buildings form: kind-dependent editing and writing, the
 // defaults, the prerequisite boxes and the protocol shared by every form
 // (Reset, Cancel, closing by the frame, a failed write).
+#include <sys/resource.h>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <csignal>
-#include <sys/resource.h>
 
 #include "EditorFixture.h"
 
@@ -57,7 +58,7 @@ TEST_F(UnitsForm, VehicleChangesAreWrittenInTableOrder) {
   EXPECT_EQ(form.windowTitle(), "Medium Tank");
   EXPECT_EQ(pairShown(form, "Tracked"), "yes");
   setFieldText(form, "Cost", "850");
-  setFieldText(form, "Secondary", "none");      // the default: not written
+  setFieldText(form, "Secondary", "none");  // the default: not written
   setFieldText(form, "Primary", "MammothTusk");
   choosePair(form, "Crushable", true);
   tickPrerequisite(form, "fact", true);
@@ -98,7 +99,7 @@ TEST_F(UnitsForm, KindDecidesWhatIsEditableAndWritten) {
 TEST_F(UnitsForm, InfantryShowsButDropsVehicleKeys) {
   SectionForm& form = show("E1");
   EXPECT_EQ(pairShown(form, "Tracked"), "yes");  // shown, locked
-  EXPECT_EQ(fieldText(form, "Cost"), "0");        // empty value: default
+  EXPECT_EQ(fieldText(form, "Cost"), "0");       // empty value: default
   click(form, "OK");
   EXPECT_EQ(workingSection("E1"), "Image=\nPrimary=M1Carbine\nSpeed=4");
 }
@@ -106,9 +107,15 @@ TEST_F(UnitsForm, InfantryShowsButDropsVehicleKeys) {
 TEST_F(UnitsForm, DefaultsAreShownAndNotWrittenBack) {
   SectionForm& form = show("WEAP");
   const std::pair<std::string_view, const char*> shown[] = {
-      {"Ammo", "-1"},      {"Armor", "none"},   {"GuardRange", "use weapon range"},
-      {"Owner", "allies,soviet"}, {"TechLevel", "-1"}, {"Primary", "none"},
-      {"Secondary", "none"}, {"Sight", "1"},    {"Adjacent", "1"},
+      {"Ammo", "-1"},
+      {"Armor", "none"},
+      {"GuardRange", "use weapon range"},
+      {"Owner", "allies,soviet"},
+      {"TechLevel", "-1"},
+      {"Primary", "none"},
+      {"Secondary", "none"},
+      {"Sight", "1"},
+      {"Adjacent", "1"},
   };
   for (auto [key, text] : shown) EXPECT_EQ(fieldText(form, key), text) << key;
   EXPECT_EQ(pairShown(form, "BaseNormal"), "yes");
@@ -119,8 +126,7 @@ TEST_F(UnitsForm, DefaultsAreShownAndNotWrittenBack) {
   EXPECT_TRUE(prerequisiteTicked(form, "proc"));
   EXPECT_TRUE(form.findChild<QLabel*>("Prerequisite.others")->text().contains("gap"));
   click(form, "OK");
-  EXPECT_EQ(workingSection("WEAP"),
-            "Image=\nPrerequisite=proc,dome,gap\nStrength=1000\nPower=-30");
+  EXPECT_EQ(workingSection("WEAP"), "Image=\nPrerequisite=proc,dome,gap\nStrength=1000\nPower=-30");
 }
 
 TEST_F(UnitsForm, TextThatDiffersOnlyInCaseIsWritten) {

@@ -53,10 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         LocaleCase{"C", {"@datetime(yyyy-mm-dd hh:nn:ss)", "2024-03-05 14:07:09"}},
         LocaleCase{"C", {"@datetime(d/m/yy)", "5-3-24"}},
         LocaleCase{"C", {"@datetime(dddd ddd mmmm mmm)", "Tuesday Tue March Mar"}},
-        LocaleCase{"C", {"@datetime(hh:mm)", "14:07"}},
-        LocaleCase{"C", {"@datetime(H:MM am/pm)", "2:07 pm"}},
-        LocaleCase{"C", {"@datetime(h A/P)", "2 P"}},
-        LocaleCase{"C", {"@datetime(hh ampm)", "02 PM"}},
+        LocaleCase{"C", {"@datetime(hh:mm)", "14:07"}}, LocaleCase{"C", {"@datetime(H:MM am/pm)", "2:07 pm"}},
+        LocaleCase{"C", {"@datetime(h A/P)", "2 P"}}, LocaleCase{"C", {"@datetime(hh ampm)", "02 PM"}},
         LocaleCase{"C", {"@datetime('dd' dd)", "dd 05"}},
         LocaleCase{"C", {"@datetime(ddddd|dddddd)", "2024-03-05|Tuesday, 2024 March 5"}},
         LocaleCase{"C", {"@datetime(c)", "2024-03-05 14:07:09"}},
@@ -74,8 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         LocaleCase{"C", {"@datetime(ddddd,2361458688)", "2050-06-01"}},
         // A typed short date.
         LocaleCase{"C", {"@datetime(,2024-03-05)", "1483014144"}},
-        LocaleCase{"C", {"@datetime(dddd,2024-02-29)", "Thursday"}},
-        LocaleCase{"C", {"@datetime(,1979-12-31)", "0"}},
+        LocaleCase{"C", {"@datetime(dddd,2024-02-29)", "Thursday"}}, LocaleCase{"C", {"@datetime(,1979-12-31)", "0"}},
         LocaleCase{"C", {"@datetime(yyyy,2023-02-29)", "", F::Untouched, kBad}},
         LocaleCase{"C", {"@datetime(yyyy,2024-13-01)", "", F::Untouched, kBad}},
         LocaleCase{"C", {"@datetime(yyyy,2024-03)", "", F::Untouched, kBad}},
@@ -99,7 +96,7 @@ TEST(DateTimeWithoutClock, GivesNothingAndClearsTheFlag) {
 
 TEST(PackedFileDate, RoundTripsEveryFieldAtItsLimits) {
   for (const auto& [y, mo, d, h, mi, s] : {std::array{1980, 1, 1, 0, 0, 0}, std::array{2099, 12, 31, 23, 59, 58},
-                                            std::array{2043, 12, 31, 23, 59, 58}, std::array{2044, 1, 1, 0, 0, 0}}) {
+                                           std::array{2043, 12, 31, 23, 59, 58}, std::array{2044, 1, 1, 0, 0, 0}}) {
     os::LocalDateTime m;
     m.year = y, m.month = mo, m.day = d, m.hour = h, m.minute = mi, m.second = s;
     os::LocalDateTime back;

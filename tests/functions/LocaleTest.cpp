@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <locale.h>
 
 #include "platform/fake/FakeClock.h"
@@ -25,8 +24,7 @@ TEST(LocalePatterns, ConvertStrftimeFormats) {
       {"%Y-%m-%d", '/', "yyyy/mm/dd", "-"},
       {"%F", '/', "yyyy/mm/dd", "-"},
       {"%-d.%-m.%Y", '/', "d/m/yyyy", "."},
-      {"%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5", '/', "yyyy/mm\"\xE6\x9C\x88\"dd\"\xE6\x97\xA5\"",
-       "\xE5\xB9\xB4"},
+      {"%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5", '/', "yyyy/mm\"\xE6\x9C\x88\"dd\"\xE6\x97\xA5\"", "\xE5\xB9\xB4"},
       {"%d %b %Ey", '/', "dd/mmm/yy", " "},
       {"%H:%M:%S", ':', "hh:nn:ss", ":"},
       {"%T", ':', "hh:nn:ss", ":"},

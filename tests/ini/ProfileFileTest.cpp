@@ -105,14 +105,10 @@ TEST_P(KeyListTruncation, StillEndsInTwoNuls) {
 using std::string_literals::operator""s;
 INSTANTIATE_TEST_SUITE_P(
     Ini, KeyListTruncation,
-    ::testing::Values(KeyListCase{"Fits", 10, "ab\0cd\0ef\0\0"s},
-                      KeyListCase{"Default", 8192, "ab\0cd\0ef\0\0"s},
-                      KeyListCase{"CutInsideName", 7, "ab\0cd\0\0"s},
-                      KeyListCase{"CutInsideFirstName", 3, "a\0\0"s},
-                      KeyListCase{"CutAfterSeparator", 5, "ab\0\0"s},
-                      KeyListCase{"SizeTwo", 2, "\0\0"s},
-                      KeyListCase{"SizeOne", 1, "\0"s},
-                      KeyListCase{"SizeZero", 0, ""s}),
+    ::testing::Values(KeyListCase{"Fits", 10, "ab\0cd\0ef\0\0"s}, KeyListCase{"Default", 8192, "ab\0cd\0ef\0\0"s},
+                      KeyListCase{"CutInsideName", 7, "ab\0cd\0\0"s}, KeyListCase{"CutInsideFirstName", 3, "a\0\0"s},
+                      KeyListCase{"CutAfterSeparator", 5, "ab\0\0"s}, KeyListCase{"SizeTwo", 2, "\0\0"s},
+                      KeyListCase{"SizeOne", 1, "\0"s}, KeyListCase{"SizeZero", 0, ""s}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProfileFileCache, ThirtyReadsReadTheFileOnce) {
@@ -252,11 +248,11 @@ TEST_P(UnwritablePlace, WriteFailsWithPathAndReason) {
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"plain"});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ini, UnwritablePlace,
-    ::testing::Values(UnwritableCase{"MissingDirectory", "no/such/dir/x.ini", "No such file or directory"},
-                      UnwritableCase{"ParentIsAFile", "plain/x.ini", "Not a directory"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ini, UnwritablePlace,
+                         ::testing::Values(UnwritableCase{"MissingDirectory", "no/such/dir/x.ini",
+                                                          "No such file or directory"},
+                                           UnwritableCase{"ParentIsAFile", "plain/x.ini", "Not a directory"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Exit status of the check: 0 when the write was refused with the reason.
 int refusedWithPermissionDenied(const std::string& path) {

@@ -37,8 +37,8 @@ TEST(IniUtf16, EditWritesUtf16AndKeepsOtherUnits) {
   IniDocument doc = IniDocument::parse(file);
   doc.set("s", "k", "n\xC3\xA9w");
   doc.set("t", "x", "1");
-  EXPECT_EQ(doc.serialize(), kBom + wide("; note\r\n[s]\r\nk=n") + std::string("\xE9\x00", 2) +
-                                 wide("w\r\n[t]\r\nx=1\r\n"));
+  EXPECT_EQ(doc.serialize(),
+            kBom + wide("; note\r\n[s]\r\nk=n") + std::string("\xE9\x00", 2) + wide("w\r\n[t]\r\nx=1\r\n"));
 }
 
 TEST(IniUtf16, UnitsThatAreNotTextSurviveARoundTrip) {

@@ -73,17 +73,18 @@ std::vector<PickCase> pickCases() {
   std::vector<PickCase> cases;
   cases.push_back({"SixtyFourBitHeader", twoImageIcon(), {.pe64 = true}, {kRed16, kBlue32}});
   cases.push_back({"SectionTableNotInAddressOrder", twoImageIcon(), {.resourceSectionFirst = true}, {kRed16, kBlue32}});
-  cases.push_back({"DataAppendedAfterTheImage", twoImageIcon(), {.trailer = std::string(9000, '\x7f')}, {kRed16, kBlue32}});
+  cases.push_back(
+      {"DataAppendedAfterTheImage", twoImageIcon(), {.trailer = std::string(9000, '\x7f')}, {kRed16, kBlue32}});
   cases.push_back({"NamedGroupComesBeforeNumbered",
                    {icon(1, kRed16), icon(2, kGreen16), group({1, ""}, {{16, 16, 32, 0, 1}}),
                     group({0, "APP"}, {{16, 16, 32, 0, 2}})},
                    {},
                    {kGreen16}});
-  cases.push_back({"LowestNumberedGroupFirst",
-                   {icon(1, kRed16), icon(2, kGreen16), group({7, ""}, {{16, 16, 32, 0, 1}}),
-                    group({5, ""}, {{16, 16, 32, 0, 2}})},
-                   {},
-                   {kGreen16}});
+  cases.push_back(
+      {"LowestNumberedGroupFirst",
+       {icon(1, kRed16), icon(2, kGreen16), group({7, ""}, {{16, 16, 32, 0, 1}}), group({5, ""}, {{16, 16, 32, 0, 2}})},
+       {},
+       {kGreen16}});
   cases.push_back({"ImageInTheGroupsLanguage",
                    {icon(1, kRed16, 0x407), icon(1, kGreen16, 0x409), group({1, ""}, {{16, 16, 32, 0, 1}}, 0x409)},
                    {},
@@ -140,15 +141,15 @@ std::string imageOverDirectory() {
 
 TEST(IconFilePassthrough, RejectsDamagedIconFiles) {
   const std::string cases[] = {
-      iconFile(1, 1, 22, kRed16),                 // reserved word set
-      iconFile(0, 2, 22, kRed16),                 // a cursor, not an icon
-      iconFile(0, 1, 23, kRed16),                 // image runs past the end
-      iconFile(0, 1, 0xFFFFFFF0u, kRed16),        // offset plus size wraps 32 bits
+      iconFile(1, 1, 22, kRed16),           // reserved word set
+      iconFile(0, 2, 22, kRed16),           // a cursor, not an icon
+      iconFile(0, 1, 23, kRed16),           // image runs past the end
+      iconFile(0, 1, 0xFFFFFFF0u, kRed16),  // offset plus size wraps 32 bits
       imageOverDirectory(),
-      iconFile(0, 1, 22, ""),                     // empty image
-      iconFile(0, 1, 22, std::string(64, 'x')),   // neither bitmap nor PNG
-      iconFile(0, 1, 22, kRed16).substr(0, 21),   // directory cut short
-      std::string("\0\0\1\0\0\0", 6),             // no images
+      iconFile(0, 1, 22, ""),                    // empty image
+      iconFile(0, 1, 22, std::string(64, 'x')),  // neither bitmap nor PNG
+      iconFile(0, 1, 22, kRed16).substr(0, 21),  // directory cut short
+      std::string("\0\0\1\0\0\0", 6),            // no images
   };
   for (const std::string& ico : cases) EXPECT_EQ(firstIconAsIco(ico), std::nullopt);
 }

@@ -37,7 +37,7 @@ std::string dibImage(int size, std::uint32_t argb) {
   append32(s, 40);
   append32(s, static_cast<std::uint32_t>(size));
   append32(s, static_cast<std::uint32_t>(size * 2));  // colour rows, then mask rows
-  s.append({1, 0, 32, 0});                           // planes, bits per pixel
+  s.append({1, 0, 32, 0});                            // planes, bits per pixel
   append32(s, 0);
   append32(s, static_cast<std::uint32_t>(size * size * 4 + size * maskRow));
   s.append(16, '\0');
@@ -61,8 +61,13 @@ std::string pngImage(int size, std::uint32_t argb) {
     b = (b + a) % 65521;
   }
   const auto len = static_cast<std::uint16_t>(raw.size());  // one stored block suffices
-  std::string zlib = {0x78, 0x01, 0x01, static_cast<char>(len), static_cast<char>(len >> 8),
-                      static_cast<char>(~len), static_cast<char>(~len >> 8)};
+  std::string zlib = {0x78,
+                      0x01,
+                      0x01,
+                      static_cast<char>(len),
+                      static_cast<char>(len >> 8),
+                      static_cast<char>(~len),
+                      static_cast<char>(~len >> 8)};
   zlib += raw;
   appendBig32(zlib, b << 16 | a);
 

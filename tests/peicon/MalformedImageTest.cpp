@@ -22,8 +22,7 @@ BuiltImage twoImageIcon(const ImageOptions& options = {}) {
   const std::string blue = pngImage(32, 0xFF0000FF);
   return buildImage({{{kIconType, ""}, {1, ""}, kEnglish, red},
                      {{kIconType, ""}, {2, ""}, kEnglish, blue},
-                     {{kGroupType, ""}, {1, ""}, kEnglish,
-                      iconGroup({{16, 16, 32, 0, 1}, {32, 32, 32, 0, 2}})}},
+                     {{kGroupType, ""}, {1, ""}, kEnglish, iconGroup({{16, 16, 32, 0, 1}, {32, 32, 32, 0, 2}})}},
                     options);
 }
 
@@ -41,7 +40,9 @@ const Damage kDamages[] = {
     {"NoPeSignature", [](BuiltImage& i) { i.bytes[kPeAt + 2] = 'X'; }},
     {"UnknownOptionalHeader", [](BuiltImage& i) { put16(i.bytes, i.optionalHeaderAt, 0x107); }},
     {"OptionalHeaderEndsBeforeResources",
-     [](BuiltImage& i) { put16(i.bytes, kPeAt + 20, static_cast<std::uint16_t>(resourceDirectoryAt(i) - i.optionalHeaderAt)); }},
+     [](BuiltImage& i) {
+       put16(i.bytes, kPeAt + 20, static_cast<std::uint16_t>(resourceDirectoryAt(i) - i.optionalHeaderAt));
+     }},
     {"TooFewDataDirectories", [](BuiltImage& i) { put32(i.bytes, i.dataDirectoriesAt - 4, 2); }},
     {"NoResourceDirectory", [](BuiltImage& i) { put32(i.bytes, resourceDirectoryAt(i), 0); }},
     {"EmptyResourceDirectory", [](BuiltImage& i) { put32(i.bytes, resourceDirectoryAt(i) + 4, 0); }},
@@ -65,7 +66,9 @@ const Damage kDamages[] = {
     {"GroupDataRunsPastTheEnd", [](BuiltImage& i) { put32(i.bytes, i.dataEntryAt[2] + 4, 0xFFFFFFFFu); }},
     // Still inside the file (the section is padded) but past the section.
     {"GroupDataRunsPastItsSection",
-     [](BuiltImage& i) { put32(i.bytes, i.dataEntryAt[2] + 4, static_cast<std::uint32_t>(i.dataEnd - i.dataAt[2] + 1)); }},
+     [](BuiltImage& i) {
+       put32(i.bytes, i.dataEntryAt[2] + 4, static_cast<std::uint32_t>(i.dataEnd - i.dataAt[2] + 1));
+     }},
     {"GroupDataAddressWraps",
      [](BuiltImage& i) {
        put32(i.bytes, i.dataEntryAt[2], 0xFFFFFFF0u);
@@ -118,8 +121,8 @@ TEST(ExecutableIcon, OutputSizeIsCapped) {
   } cases[] = {{7, true}, {9, false}};
   for (const auto& c : cases) {
     const std::vector<GroupEntry> entries(c.repeats, GroupEntry{0, 0, 32, 0, 1});
-    const BuiltImage image =
-        buildImage({{{kIconType, ""}, {1, ""}, kEnglish, big}, {{kGroupType, ""}, {1, ""}, kEnglish, iconGroup(entries)}});
+    const BuiltImage image = buildImage(
+        {{{kIconType, ""}, {1, ""}, kEnglish, big}, {{kGroupType, ""}, {1, ""}, kEnglish, iconGroup(entries)}});
     EXPECT_EQ(firstIconAsIco(image.bytes).has_value(), c.fits) << c.repeats << " copies";
   }
 }
@@ -129,8 +132,8 @@ TEST(ExecutableIcon, LargestGroupIsRead) {
   std::string tiny(12, '\0');
   put32(tiny, 0, 12);
   const std::vector<GroupEntry> entries(0xFFFF, GroupEntry{1, 1, 1, 12, 1});
-  const BuiltImage image =
-      buildImage({{{kIconType, ""}, {1, ""}, kEnglish, tiny}, {{kGroupType, ""}, {1, ""}, kEnglish, iconGroup(entries)}});
+  const BuiltImage image = buildImage(
+      {{{kIconType, ""}, {1, ""}, kEnglish, tiny}, {{kGroupType, ""}, {1, ""}, kEnglish, iconGroup(entries)}});
   const auto ico = firstIconAsIco(image.bytes);
   ASSERT_TRUE(ico);
   EXPECT_EQ(ico->size(), 6 + 0xFFFFu * (16 + 12));

@@ -43,7 +43,7 @@ struct BuiltImage {
   std::size_t dataDirectoriesAt = 0;  // the count of them sits just before
   std::size_t resourceSectionHeaderAt = 0;
   std::size_t resourceAt = 0;  // file offset of the resource section's bytes
-  std::size_t dataEnd = 0;  // one past the last byte a reader needs
+  std::size_t dataEnd = 0;     // one past the last byte a reader needs
   // File offset of each directory: "" is the root, "14" a type's names,
   // "14/1" one name's languages (string names appear as themselves).
   std::map<std::string, std::size_t> directoryAt;

@@ -17,10 +17,10 @@ namespace {
 TEST(ExecutableIconInQt, BothImagesLoad) {
   const std::string red = dibImage(16, 0xFFFF0000);
   const std::string blue = pngImage(32, 0xFF0000FF);
-  const BuiltImage image = buildImage({{{kIconType, ""}, {1, ""}, kEnglish, red},
-                                       {{kIconType, ""}, {2, ""}, kEnglish, blue},
-                                       {{kGroupType, ""}, {1, ""}, kEnglish,
-                                        iconGroup({{16, 16, 32, 0, 1}, {32, 32, 32, 0, 2}})}});
+  const BuiltImage image =
+      buildImage({{{kIconType, ""}, {1, ""}, kEnglish, red},
+                  {{kIconType, ""}, {2, ""}, kEnglish, blue},
+                  {{kGroupType, ""}, {1, ""}, kEnglish, iconGroup({{16, 16, 32, 0, 1}, {32, 32, 32, 0, 2}})}});
   const std::optional<std::string> ico = firstIconAsIco(image.bytes);
   ASSERT_TRUE(ico);
   QByteArray bytes(ico->data(), static_cast<qsizetype>(ico->size()));

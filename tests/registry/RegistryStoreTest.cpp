@@ -1,10 +1,6 @@
 // The registry stores (the SQLite one and the in-memory fake) against the
 // registry behaviours they stand in for: results, names, types, order, deletion, handles, sharing
 // between objects and processes, and a file that is not a database.
-#include "platform/registry/SqliteRegistry.h"
-
-#include "platform/fake/FakeRegistry.h"
-
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -20,6 +16,9 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/fake/FakeRegistry.h"
+#include "platform/registry/SqliteRegistry.h"
 
 namespace quillan::reg {
 namespace {
@@ -213,7 +212,10 @@ TEST_P(RegistryContract, OpenFindsOnlyExistingKeysAndCreatesNothing) {
 TEST_P(RegistryContract, NamesIgnoreAsciiCaseAndKeepTheirFirstSpelling) {
   Handle h = create("Software\\MixedCase");
   ASSERT_EQ(set(h, "ValueName", sz("v")), Success);
-  struct Row { const char* key; const char* value; };
+  struct Row {
+    const char* key;
+    const char* value;
+  };
   for (Row r : {Row{"software\\mixedcase", "valuename"}, Row{"SOFTWARE\\MIXEDCASE", "VALUENAME"},
                 Row{"sOfTwArE\\mIxEdCaSe\\", "vAlUeNaMe"}}) {
     Handle o = 0;
@@ -231,7 +233,11 @@ TEST_P(RegistryContract, NamesIgnoreAsciiCaseAndKeepTheirFirstSpelling) {
 }
 
 TEST_P(RegistryContract, TypesAndBytesRoundTripExactly) {
-  struct Row { const char* name; std::uint32_t type; Bytes data; };
+  struct Row {
+    const char* name;
+    std::uint32_t type;
+    Bytes data;
+  };
   const Row rows[] = {
       {"sz with nul", Sz, sz("hello")},
       {"sz without nul", Sz, bytesOf("hello")},
@@ -336,22 +342,24 @@ TEST_P(RegistryContract, DeleteRules) {
 
 TEST_P(RegistryContract, BadPathsAndLimits) {
   const std::string part255(255, 'k'), part256(256, 'k');
-  struct Row { std::string path; Status want; };
+  struct Row {
+    std::string path;
+    Status want;
+  };
   const Row rows[] = {
-      {"\\Lead", BadPathName},      {"\\", BadPathName},
-      {"a\\\\b", BadPathName},      {"Trail\\", Success},
-      {"Trail2\\\\\\", Success},    {part255, Success},
-      {part256, BadPathName},       {"x\\" + part256 + "\\y", BadPathName},
+      {"\\Lead", BadPathName},   {"\\", BadPathName}, {"a\\\\b", BadPathName}, {"Trail\\", Success},
+      {"Trail2\\\\\\", Success}, {part255, Success},  {part256, BadPathName},  {"x\\" + part256 + "\\y", BadPathName},
       {"Fine\\Path", Success},
   };
   for (const Row& r : rows) {
     Handle h = 0;
     EXPECT_EQ(reg->createKey(CurrentUser, r.path, h), r.want) << r.path;
-    if (r.want == Success) EXPECT_EQ(reg->openKey(CurrentUser, r.path, h), Success) << r.path;
-    else EXPECT_EQ(reg->openKey(CurrentUser, r.path, h), BadPathName) << r.path;
+    if (r.want == Success)
+      EXPECT_EQ(reg->openKey(CurrentUser, r.path, h), Success) << r.path;
+    else
+      EXPECT_EQ(reg->openKey(CurrentUser, r.path, h), BadPathName) << r.path;
   }
-  EXPECT_EQ(subkeys(CurrentUser),
-            (std::vector<std::string>{"Trail", "Trail2", part255, "Fine"}));
+  EXPECT_EQ(subkeys(CurrentUser), (std::vector<std::string>{"Trail", "Trail2", part255, "Fine"}));
 
   Handle h = create("Limits");
   EXPECT_EQ(set(h, std::string(16383, 'v'), sz("ok")), Success);
@@ -550,7 +558,12 @@ TEST_F(SqliteRegistryTest, MissingDirectoriesAreCreatedPrivate) {
 }
 
 TEST(SqliteRegistryPath, DefaultPathFollowsEnvironment) {
-  struct Row { const char* registry; const char* xdg; const char* home; std::string want; };
+  struct Row {
+    const char* registry;
+    const char* xdg;
+    const char* home;
+    std::string want;
+  };
   const Row rows[] = {
       {"/portable/reg.db", "/xdg", "/home/u", "/portable/reg.db"},
       {nullptr, "/xdg", "/home/u", "/xdg/quillan/registry.db"},
@@ -564,12 +577,10 @@ TEST(SqliteRegistryPath, DefaultPathFollowsEnvironment) {
     if (const char* v = std::getenv(names[i])) saved[i] = v;
   for (const Row& r : rows) {
     const char* vals[] = {r.registry, r.xdg, r.home};
-    for (int i = 0; i < 3; ++i)
-      vals[i] ? ::setenv(names[i], vals[i], 1) : ::unsetenv(names[i]);
+    for (int i = 0; i < 3; ++i) vals[i] ? ::setenv(names[i], vals[i], 1) : ::unsetenv(names[i]);
     EXPECT_EQ(SqliteRegistry::defaultPath(), r.want);
   }
-  for (int i = 0; i < 3; ++i)
-    saved[i] ? ::setenv(names[i], saved[i]->c_str(), 1) : ::unsetenv(names[i]);
+  for (int i = 0; i < 3; ++i) saved[i] ? ::setenv(names[i], saved[i]->c_str(), 1) : ::unsetenv(names[i]);
 }
 
 }  // namespace
