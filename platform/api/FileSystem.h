@@ -16,6 +16,12 @@ class FileSystem {
   // The per-user configuration directory of Quillan, used where a Windows
   // program would fall back to a drive's root.
   virtual std::string userConfigDir() = 0;
+  // The user's own directory for programs, the one on PATH that needs no
+  // privilege to write (~/.local/bin); no final "/".
+  virtual std::string userProgramDir() = 0;
+  // The current directory, as an absolute path with no final "/" (the root
+  // is "/"); empty when it cannot be found (it was removed, say).
+  virtual std::string currentDirectory() = 0;
   // Reads the whole file into contents. Returns 0, or the system's error
   // number when the file cannot be opened or read.
   virtual int readFile(std::string_view path, std::string& contents) = 0;

@@ -4,6 +4,7 @@
 
 #include "platform/api/Clock.h"
 #include "platform/api/FileSystem.h"
+#include "platform/api/IniFiles.h"
 #include "platform/api/Locale.h"
 #include "platform/api/Processes.h"
 #include "platform/api/Registry.h"
@@ -22,6 +23,7 @@ struct Platform {
   Processes* processes = nullptr;
   SystemInfo* system = nullptr;
   SessionManager* sessionManager = nullptr;
+  IniFiles* iniFiles = nullptr;
 };
 
 }  // namespace quillan::os

@@ -47,6 +47,11 @@ class Processes {
   // stay alive. Without wait, the program runs on its own and is never
   // waited for.
   virtual ProgramOutcome run(const ProgramRequest& request, bool wait, const std::function<void()>& tick) = 0;
+
+  // Sets the runtime's own priority; Normal is the one it was started with.
+  // False when the system refused (raising the priority needs a privilege
+  // the user may lack); the priority is then unchanged.
+  virtual bool setOwnPriority(Priority priority) = 0;
 };
 
 }  // namespace quillan::os

@@ -1,8 +1,10 @@
 // Facts about the machine that scripts can ask for: the kernel's version,
-// the physical memory and the primary screen.
+// the physical memory, the primary screen and the environment.
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace quillan::os {
 
@@ -32,6 +34,8 @@ class SystemInfo {
   virtual KernelVersion kernelVersion() = 0;
   virtual MemoryFigures memory() = 0;
   virtual ScreenFigures screen() = 0;
+  // The value of the environment variable name, or empty when it is not set.
+  virtual std::string environmentVariable(std::string_view name) = 0;
 };
 
 }  // namespace quillan::os

@@ -16,6 +16,8 @@ class FakeFileSystem : public os::FileSystem {
  public:
   std::map<std::string, std::string, std::less<>> files;
   std::string configDir = "/home/user/.config/quillan";
+  std::string programDir = "/home/user/.local/bin";
+  std::string currentDir = "/work";
   FailOnCue faults;
 
   bool exists(std::string_view path) override { return files.find(path) != files.end(); }
@@ -24,6 +26,8 @@ class FakeFileSystem : public os::FileSystem {
     return "/work/" + std::string(path);
   }
   std::string userConfigDir() override { return configDir; }
+  std::string userProgramDir() override { return programDir; }
+  std::string currentDirectory() override { return currentDir; }
   int readFile(std::string_view path, std::string& contents) override {
     if (const int error = faults.next("readFile"); error != 0) return error;
     const auto it = files.find(path);

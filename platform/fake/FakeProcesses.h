@@ -1,6 +1,7 @@
 // Programs for tests: records every request and answers with a scripted
 // outcome; a waited-for program "runs" for a given number of ticks. A run
-// planned to fail in `faults` ("run") reports a program that did not start.
+// planned to fail in `faults` ("run") reports a program that did not start;
+// a refused change of the runtime's own priority is "setOwnPriority".
 #pragma once
 
 #include <vector>
@@ -21,6 +22,7 @@ class FakeProcesses : public os::Processes {
   os::ProgramOutcome outcome{true, true, 0};  // what every run reports
   int ticksWhileWaiting = 0;                  // tick calls made by a waited-for run
   FailOnCue faults;
+  os::Priority ownPriority = os::Priority::Normal;  // as the last accepted change left it
 
   os::ProgramOutcome run(const os::ProgramRequest& request, bool wait, const std::function<void()>& tick) override {
     started.push_back({request, wait});
@@ -28,6 +30,12 @@ class FakeProcesses : public os::Processes {
     if (!wait || !outcome.started) return {outcome.started, outcome.priorityApplied, 0};
     for (int i = 0; i < ticksWhileWaiting; ++i) tick();
     return outcome;
+  }
+
+  bool setOwnPriority(os::Priority priority) override {
+    if (faults.next("setOwnPriority") != 0) return false;
+    ownPriority = priority;
+    return true;
   }
 };
 

@@ -1,5 +1,8 @@
-// Machine facts for tests, set by the test.
+// Machine facts and environment variables for tests, set by the test.
 #pragma once
+
+#include <map>
+#include <string>
 
 #include "platform/api/SystemInfo.h"
 
@@ -10,10 +13,15 @@ class FakeSystemInfo : public os::SystemInfo {
   os::KernelVersion kernel{6, 1};
   os::MemoryFigures memoryFigures{8u * 1024 * 1024, 3u * 1024 * 1024, 63};
   os::ScreenFigures screenFigures{1920, 1080, 96};
+  std::map<std::string, std::string, std::less<>> environment;
 
   os::KernelVersion kernelVersion() override { return kernel; }
   os::MemoryFigures memory() override { return memoryFigures; }
   os::ScreenFigures screen() override { return screenFigures; }
+  std::string environmentVariable(std::string_view name) override {
+    const auto it = environment.find(name);
+    return it != environment.end() ? it->second : std::string();
+  }
 };
 
 }  // namespace quillan::fake

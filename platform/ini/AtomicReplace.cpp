@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -184,6 +185,21 @@ ReplaceResult replaceFileAtomically(const std::string& path, std::string_view by
   result.ok = true;
   result.identity = FileIdentity::of(written);
   return result;
+}
+
+ReplaceLock::ReplaceLock(const std::string& path) {
+  fd_ = ::open(directoryOf(resolveTarget(path)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd_ < 0) return;
+  while (::flock(fd_, LOCK_EX) != 0) {
+    if (errno == EINTR) continue;
+    ::close(fd_);
+    fd_ = -1;
+    return;
+  }
+}
+
+ReplaceLock::~ReplaceLock() {
+  if (fd_ >= 0) ::close(fd_);  // closing the last descriptor releases the lock
 }
 
 }  // namespace quillan::ini

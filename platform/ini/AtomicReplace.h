@@ -25,4 +25,23 @@ struct ReplaceResult {
 // first (those whose process is gone; no other file is touched).
 ReplaceResult replaceFileAtomically(const std::string& path, std::string_view bytes);
 
+// An exclusive advisory lock (flock) that writers of one file hold around
+// read, change and rename, so that two processes editing different keys of
+// the file at once do not undo each other's edit. It is taken on the
+// directory that holds the file (the target of a symbolic link), since the
+// rename replaces the file itself and a lock on it would be left behind on
+// the old inode. A directory that cannot be opened gives no lock: the edit
+// goes on as it would without one.
+class ReplaceLock {
+ public:
+  explicit ReplaceLock(const std::string& path);
+  ~ReplaceLock();
+  ReplaceLock(const ReplaceLock&) = delete;
+  ReplaceLock& operator=(const ReplaceLock&) = delete;
+  bool held() const { return fd_ >= 0; }
+
+ private:
+  int fd_ = -1;
+};
+
 }  // namespace quillan::ini

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
 
 namespace quillan::ini {
 
@@ -21,6 +24,29 @@ struct FileIdentity {
     return a.device == b.device && a.inode == b.inode && a.size == b.size &&
            a.modified.tv_sec == b.modified.tv_sec && a.modified.tv_nsec == b.modified.tv_nsec;
   }
+};
+
+// An open descriptor that keeps a file's inode in use. An identity is only
+// as good as its inode number: once the file is replaced and its inode
+// freed, the file system may hand the number to a later file of the same
+// size written within the same clock tick, which would pass for the one we
+// parsed. While we hold the old file open its number cannot come back.
+class InodePin {
+ public:
+  InodePin() = default;
+  explicit InodePin(int fd) : fd_(fd) {}
+  InodePin(InodePin&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  InodePin& operator=(InodePin&& other) noexcept {
+    std::swap(fd_, other.fd_);
+    return *this;
+  }
+  ~InodePin() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int fd() const { return fd_; }
+
+ private:
+  int fd_ = -1;
 };
 
 }  // namespace quillan::ini

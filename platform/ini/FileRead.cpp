@@ -61,11 +61,15 @@ FileRead readWholeFile(const std::string& path) {
 
   struct stat after {};
   const bool statted = ::fstat(fd, &after) == 0;
-  ::close(fd);
   result.outcome = FileRead::Outcome::Read;
   result.identity = FileIdentity::of(before);
   result.identityStable = statted && FileIdentity::of(after) == result.identity &&
                           result.bytes.size() == static_cast<std::size_t>(before.st_size);
+  if (result.identityStable) {
+    result.pin = InodePin(fd);
+  } else {
+    ::close(fd);
+  }
   return result;
 }
 

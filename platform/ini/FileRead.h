@@ -19,6 +19,8 @@ struct FileRead {
   // False when the file changed while it was read: the bytes are usable, but
   // must not be remembered under that identity.
   bool identityStable = false;
+  // With a stable identity, the descriptor the bytes were read through.
+  InodePin pin;
   std::string error;  // for Failed: what went wrong, with the path
 };
 

@@ -1,5 +1,6 @@
 #include "platform/ini/ProfileFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -19,6 +20,7 @@ bool ProfileFile::refresh() {
     if (err == ENOENT || err == ENOTDIR) {
       if (cacheState_ != CacheState::Missing) {
         document_ = IniDocument();
+        pin_ = InodePin();
         cacheState_ = CacheState::Missing;
       }
       return true;
@@ -47,6 +49,7 @@ bool ProfileFile::refresh() {
   }
   document_ = IniDocument::parse(read.bytes);
   identity_ = read.identity;
+  pin_ = std::move(read.pin);
   cacheState_ = read.identityStable ? CacheState::Loaded : CacheState::Unknown;
   return true;
 }
@@ -139,6 +142,7 @@ bool ProfileFile::eraseSection(std::string_view section) {
 
 bool ProfileFile::edit(const std::function<void(IniDocument&)>& change) {
   lastError_.clear();
+  const ReplaceLock lock(path_);
   if (!refresh()) {
     lastError_ = readError_;
     return false;
@@ -155,9 +159,15 @@ bool ProfileFile::edit(const std::function<void(IniDocument&)>& change) {
     return false;
   }
   // What we wrote is what the file now holds: no need to read it back.
+  // Nobody who takes the lock can have replaced it since, so the file at
+  // the path is ours to pin.
   document_ = std::move(changed);
   identity_ = replaced.identity;
-  cacheState_ = CacheState::Loaded;
+  InodePin pin(::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  struct stat st {};
+  const bool ours = pin.fd() >= 0 && ::fstat(pin.fd(), &st) == 0 && FileIdentity::of(st) == identity_;
+  pin_ = std::move(pin);
+  cacheState_ = ours ? CacheState::Loaded : CacheState::Unknown;
   return true;
 }
 

@@ -5,6 +5,8 @@
 // thirty keys reads the file once. Every write builds the new text in memory,
 // writes it to a temporary file in the same directory, syncs it and renames
 // it over the old one: a crash leaves the old or the new file, never a torn one.
+// Writers hold an advisory lock around read, change and rename (ReplaceLock),
+// so processes that edit one file at once lose none of each other's edits.
 //
 // The path is used as given (relative paths against the current directory);
 // mapping names from the scripts' conventions is the caller's business. One
@@ -76,6 +78,7 @@ class ProfileFile {
   std::string readError_;
   CacheState cacheState_ = CacheState::Unknown;
   FileIdentity identity_;
+  InodePin pin_;  // holds the file of identity_ open while it is Loaded
   IniDocument document_;
   std::size_t readCount_ = 0;
 };

@@ -28,6 +28,18 @@ std::string PosixFileSystem::fullPath(std::string_view path) {
 
 std::string PosixFileSystem::userConfigDir() { return quillanConfigDir(); }
 
+std::string PosixFileSystem::userProgramDir() { return homeDir() + "/.local/bin"; }
+
+std::string PosixFileSystem::currentDirectory() {
+  std::string dir(256, '\0');
+  while (::getcwd(dir.data(), dir.size()) == nullptr) {
+    if (errno != ERANGE) return {};
+    dir.resize(dir.size() * 2);
+  }
+  dir.resize(std::char_traits<char>::length(dir.c_str()));
+  return dir;
+}
+
 int PosixFileSystem::readFile(std::string_view path, std::string& contents) {
   return readRegularFile(toSystemPath(path), contents);
 }

@@ -10,6 +10,8 @@ class PosixFileSystem final : public os::FileSystem {
   bool exists(std::string_view path) override;
   std::string fullPath(std::string_view path) override;
   std::string userConfigDir() override;
+  std::string userProgramDir() override;
+  std::string currentDirectory() override;
   // Reads regular files only, of at most kMaxScriptFileBytes (see
   // RegularFile.h for the error numbers of the rest).
   int readFile(std::string_view path, std::string& contents) override;

@@ -16,15 +16,19 @@ std::string toSystemPath(std::string_view scriptPath) {
   return path;
 }
 
-std::string quillanConfigDir() {
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/')
-    return std::string(xdg) + "/quillan";
+std::string homeDir() {
   const char* home = std::getenv("HOME");
   if (home == nullptr || home[0] == '\0') {
     const passwd* pw = ::getpwuid(::getuid());
     home = pw != nullptr ? pw->pw_dir : "/tmp";
   }
-  return std::string(home) + "/.config/quillan";
+  return home;
+}
+
+std::string quillanConfigDir() {
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/')
+    return std::string(xdg) + "/quillan";
+  return homeDir() + "/.config/quillan";
 }
 
 bool makeDirectories(const std::string& dir) {

@@ -10,6 +10,9 @@ namespace quillan::posix {
 // The path with every "\" turned into "/".
 std::string toSystemPath(std::string_view scriptPath);
 
+// $HOME, or the home directory of the user's account, or /tmp (no final "/").
+std::string homeDir();
+
 // $XDG_CONFIG_HOME/quillan, or ~/.config/quillan (no trailing "/").
 std::string quillanConfigDir();
 

@@ -1,5 +1,6 @@
 #include "platform/process/PosixProcesses.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -237,6 +238,29 @@ os::ProgramOutcome PosixProcesses::run(const os::ProgramRequest& request, bool w
   // over; anything but 0 means it could not be opened.
   if ((target.kind == TargetKind::Document || started.openedInstead) && outcome.exitCode != 0) outcome.started = false;
   return outcome;
+}
+
+PosixProcesses::PosixProcesses(ProcessOptions options) : options_(std::move(options)) {
+  errno = 0;
+  const int nice = ::getpriority(PRIO_PROCESS, 0);
+  if (errno == 0) startNice_ = nice;
+}
+
+bool PosixProcesses::setOwnPriority(os::Priority priority) {
+  const int wanted = niceValueFor(priority);
+  const int nice = wanted == kKeepNice ? startNice_ : wanted;
+  const auto self = static_cast<id_t>(::syscall(SYS_gettid));
+  if (::setpriority(PRIO_PROCESS, self, nice) != 0) return false;
+  // Threads started later inherit the interpreter thread's value; the ones
+  // already running (Qt's, the sound system's) are set one by one.
+  if (DIR* tasks = ::opendir("/proc/self/task")) {
+    while (const dirent* entry = ::readdir(tasks)) {
+      const auto tid = static_cast<id_t>(std::strtol(entry->d_name, nullptr, 10));
+      if (tid != 0 && tid != self) ::setpriority(PRIO_PROCESS, tid, nice);
+    }
+    ::closedir(tasks);
+  }
+  return true;
 }
 
 }  // namespace quillan::process

@@ -27,12 +27,18 @@ struct ProcessOptions {
 
 class PosixProcesses final : public os::Processes {
  public:
-  explicit PosixProcesses(ProcessOptions options = {}) : options_(std::move(options)) {}
+  // Notes the nice value the runtime was started with: the Normal priority.
+  explicit PosixProcesses(ProcessOptions options = {});
 
   os::ProgramOutcome run(const os::ProgramRequest& request, bool wait, const std::function<void()>& tick) override;
+  // Sets the nice value of the calling thread (the interpreter's) and then,
+  // as far as the system allows, of the process's other threads: on Linux
+  // each thread has a nice value of its own.
+  bool setOwnPriority(os::Priority priority) override;
 
  private:
   ProcessOptions options_;
+  int startNice_ = 0;
 };
 
 // Waits for the child pid, calling tick after every 100 ms that pass

@@ -4,6 +4,7 @@
 #include <sys/utsname.h>
 
 #include <charconv>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -68,6 +69,13 @@ os::MemoryFigures parseMeminfo(std::string_view text) {
   figures.availableKb = available;
   if (total > 0) figures.loadPercent = static_cast<int>(((total - available) * 100 + total / 2) / total);
   return figures;
+}
+
+std::string PosixSystemInfo::environmentVariable(std::string_view name) {
+  // A name with "=" or NUL can name no variable; getenv would misread it.
+  if (name.empty() || name.find_first_of(std::string_view("=\0", 2)) != std::string_view::npos) return {};
+  const char* value = std::getenv(std::string(name).c_str());
+  return value != nullptr ? std::string(value) : std::string();
 }
 
 os::KernelVersion PosixSystemInfo::kernelVersion() {

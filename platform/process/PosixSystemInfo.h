@@ -1,6 +1,7 @@
 // Machine facts on Linux: the kernel's version from uname, the memory from
-// /proc/meminfo. The screen belongs to the window system, so its figures
-// come from whoever owns that (a callback set by the program's entry).
+// /proc/meminfo, the environment from the process's own. The screen belongs
+// to the window system, so its figures come from whoever owns that (a
+// callback set by the program's entry).
 #pragma once
 
 #include <functional>
@@ -17,6 +18,7 @@ class PosixSystemInfo final : public os::SystemInfo {
   os::KernelVersion kernelVersion() override;
   os::MemoryFigures memory() override;
   os::ScreenFigures screen() override { return screen_ ? screen_() : os::ScreenFigures{}; }
+  std::string environmentVariable(std::string_view name) override;
 
  private:
   std::function<os::ScreenFigures()> screen_;

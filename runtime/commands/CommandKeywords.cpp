@@ -2,6 +2,7 @@
 
 #include "runtime/commands/DialogTables.h"
 #include "runtime/commands/ProgramCommands.h"
+#include "runtime/commands/SystemCommands.h"
 #include "runtime/functions/FunctionKeywords.h"
 
 namespace quillan::commands {
@@ -22,6 +23,10 @@ std::vector<core::KeywordTableFacts> allKeywordTables() {
       core::factsOf("colours", kColours,
                     {"BACKGRND", "FOREGRND", "BLACK   ", "DKRED   ", "DKGREEN ", "BROWN   ", "DKBLUE  ", "MAGENTA ",
                      "GRAY    ", "SILVER  ", "RED     ", "LTGREEN ", "YELLOW  ", "LTBLUE  ", "CYAN    ", "WHITE   "}));
+  tables.push_back(core::factsOf("REGISTRY sub-commands", kRegistryActions, {"WRITE", "DELETE"}));
+  tables.push_back(core::factsOf("INIFILE sub-commands", kIniFileActions, {"OPEN", "WRITE"}));
+  tables.push_back(core::factsOf("OPTION settings", kRunOptions,
+                                 {"FILENAME", "SLEEPTIME", "FIELDSEP", "REGBUF", "PRIORITY", "SKDELAY"}));
   return tables;
 }
 

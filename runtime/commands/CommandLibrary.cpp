@@ -3,12 +3,14 @@
 #include "runtime/commands/DialogCommands.h"
 #include "runtime/commands/ProgramCommands.h"
 #include "runtime/commands/SimpleCommands.h"
+#include "runtime/commands/SystemCommands.h"
 #include "runtime/core/ControlFlow.h"
 
 namespace quillan::commands {
 
 const core::CommandSet& standardCommands() {
-  static const core::CommandSet set{kSimpleCommands, core::kControlFlowCommands, kProgramCommands, kDialogCommands};
+  static const core::CommandSet set{kSimpleCommands,   core::kControlFlowCommands, kProgramCommands, kDialogCommands,
+                                    kRegistryCommands, kIniFileCommands,           kOptionCommands};
   return set;
 }
 

@@ -58,6 +58,12 @@ std::string sectionPrefixFor(std::string_view path) {
   return "Program\\" + std::string(file);
 }
 
+std::string iniSectionFor(const Runtime& rt, std::string_view section) {
+  const std::string_view name = section.empty() ? std::string_view("Default") : section;
+  if (!rt.settings.usingDefaultIni) return std::string(name);
+  return rt.settings.sectionPrefix + "\\" + std::string(name);
+}
+
 void prepare(Runtime& rt, std::string_view scriptPath, const std::vector<std::string>& parameters) {
   for (auto& slot : rt.vars) slot.clear();
   rt.scriptPath.assign(scriptPath);

@@ -25,6 +25,12 @@ void splitInto(Runtime& rt, std::string_view text, std::string_view names, char 
 // first ".".
 std::string sectionPrefixFor(std::string_view path);
 
+// The section of the current INI file that a script's section field names:
+// "Default" for an empty field; with the default INI file, the script
+// section prefix, "\" and that name, which keeps the scripts that share the
+// file apart.
+std::string iniSectionFor(const Runtime& rt, std::string_view section);
+
 // Resets the run-time state. scriptPath is command-line argument 1 (empty
 // for the built-in script); parameters are the arguments after it, exactly
 // as the user's shell passed them, and become %1 to %9.

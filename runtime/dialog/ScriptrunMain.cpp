@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "QuillanVersion.h"
+#include "platform/ini/ProfileIniFiles.h"
 #include "platform/locale/PosixClock.h"
 #include "platform/locale/PosixLocale.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -154,8 +155,10 @@ int main(int argc, char** argv) {
   // programs print goes to standard error.
   process::PosixProcesses processes(process::ProcessOptions{"xdg-open", line.unattended});
   process::PosixSystemInfo system(&dialog::primaryScreenFigures);
+  // INI files named without a directory live where WINDIR() points.
+  ini::ProfileIniFiles iniFiles(fs.userConfigDir());
   core::Runtime rt(
-      os::Platform{ui.get(), &fs, &registry, &regional, &clock, &processes, &system, sessionManager.get()});
+      os::Platform{ui.get(), &fs, &registry, &regional, &clock, &processes, &system, sessionManager.get(), &iniFiles});
   rt.commands = &commands::standardCommands();
   std::unique_ptr<dialog::QtDialogHost> dialogs =
       session ? std::make_unique<dialog::UnattendedDialogHost>(rt, *session, *tray)

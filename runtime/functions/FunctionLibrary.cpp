@@ -3,8 +3,9 @@
 namespace quillan::functions {
 
 const FunctionSet& standardFunctions() {
-  static const FunctionSet set{kStringFunctions, kArithmeticFunctions, kRealFunctions,   kDateTimeFunctions,
-                               kKeyFunctions,    kSystemFunctions,     kDialogFunctions, kUserFunctions};
+  static const FunctionSet set{kStringFunctions,   kArithmeticFunctions, kRealFunctions,
+                               kDateTimeFunctions, kKeyFunctions,        kSystemFunctions,
+                               kDialogFunctions,   kUserFunctions,       kSettingsFunctions};
   return set;
 }
 

@@ -19,5 +19,6 @@ extern const std::span<const FunctionRow> kKeyFunctions;
 extern const std::span<const FunctionRow> kSystemFunctions;
 extern const std::span<const FunctionRow> kDialogFunctions;
 extern const std::span<const FunctionRow> kUserFunctions;
+extern const std::span<const FunctionRow> kSettingsFunctions;
 
 }  // namespace quillan::functions

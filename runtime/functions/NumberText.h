@@ -27,6 +27,15 @@ inline std::int32_t integerRule(std::string_view text) {
   return integerRule(text, valid);
 }
 
+// The integer rule for a value that is stored or becomes a setting: true
+// with the value for a number (an empty text is 0), false for a text that
+// is none and for the invalid mark itself, which cannot be told from one.
+inline bool storableInteger(std::string_view text, std::int32_t& value) {
+  bool valid = false;
+  value = integerRule(text, valid);
+  return valid && value != kInvalidInteger;
+}
+
 // Plain decimal, "-" for negatives, no padding.
 void writeInteger(std::string& out, std::int32_t value);
 

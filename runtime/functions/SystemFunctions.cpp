@@ -1,4 +1,5 @@
-// System facts and the runtime's own version.
+// System facts, the environment, the directories scripts ask for, and the
+// runtime's own version.
 #include "QuillanVersion.h"
 #include "runtime/core/FieldReader.h"
 #include "runtime/core/Keywords.h"
@@ -81,7 +82,35 @@ void ok(Runtime& rt, std::string& result) {
   if (rt.success) result = "1";
 }
 
-constexpr FunctionRow kRows[] = {{Function::SysInfo, &sysinfo}, {Function::Ok, &ok}};
+void env(Runtime& rt, std::string& result) {
+  const std::string name = core::nextArgument(rt);
+  if (rt.error != 0 || name.empty() || rt.os.system == nullptr) return;
+  result = rt.os.system->environmentVariable(name);
+}
+
+// There are no drives: a drive letter is read and ignored, and the result
+// is the one current directory.
+void curdir(Runtime& rt, std::string& result) {
+  core::nextArgument(rt);
+  if (rt.error != 0 || rt.os.fs == nullptr) return;
+  result = rt.os.fs->currentDirectory();
+}
+
+// The per-user Quillan directory (where the default INI file and INI files
+// named without a directory live), or with "S" the user's own program
+// directory on PATH.
+void windir(Runtime& rt, std::string& result) {
+  std::string which = core::nextArgument(rt);
+  if (rt.error != 0 || rt.os.fs == nullptr) return;
+  core::upperAsciiInPlace(which);
+  result = which == "S" ? rt.os.fs->userProgramDir() : rt.os.fs->userConfigDir();
+}
+
+constexpr FunctionRow kRows[] = {{Function::SysInfo, &sysinfo},
+                                 {Function::Ok, &ok},
+                                 {Function::Env, &env},
+                                 {Function::CurDir, &curdir},
+                                 {Function::WinDir, &windir}};
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeIniFiles.h"
 #include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "runtime/commands/CommandLibrary.h"
@@ -19,9 +20,11 @@ struct ScriptHarness {
   fake::FakeUserInterface ui;
   fake::FakeFileSystem fs;
   fake::FakeRegistry registry;
+  fake::FakeIniFiles iniFiles;
   core::Runtime rt{os::Platform{&ui, &fs, &registry}};
 
   ScriptHarness() {
+    rt.os.iniFiles = &iniFiles;
     rt.commands = &commands::standardCommands();
     functions::installFunctions(rt, functions::standardFunctions());
     core::prepare(rt, "/work/test.exe", {});
