@@ -17,12 +17,10 @@ struct FileIdentity {
   off_t size = 0;
   struct timespec modified {};
 
-  static FileIdentity of(const struct stat& st) {
-    return {st.st_dev, st.st_ino, st.st_size, st.st_mtim};
-  }
+  static FileIdentity of(const struct stat& st) { return {st.st_dev, st.st_ino, st.st_size, st.st_mtim}; }
   friend bool operator==(const FileIdentity& a, const FileIdentity& b) {
-    return a.device == b.device && a.inode == b.inode && a.size == b.size &&
-           a.modified.tv_sec == b.modified.tv_sec && a.modified.tv_nsec == b.modified.tv_nsec;
+    return a.device == b.device && a.inode == b.inode && a.size == b.size && a.modified.tv_sec == b.modified.tv_sec &&
+           a.modified.tv_nsec == b.modified.tv_nsec;
   }
 };
 

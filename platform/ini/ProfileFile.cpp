@@ -54,8 +54,8 @@ bool ProfileFile::refresh() {
   return true;
 }
 
-std::string ProfileFile::getString(std::string_view section, std::string_view key,
-                                   std::string_view defaultValue, std::size_t bufferSize) {
+std::string ProfileFile::getString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                                   std::size_t bufferSize) {
   refresh();  // an unreadable file reads as an empty one
   std::string result;
   if (std::optional<std::string> found = document_.value(section, key)) {
@@ -68,8 +68,7 @@ std::string ProfileFile::getString(std::string_view section, std::string_view ke
   if (result.size() > bufferSize - 1) {
     // Text read from a UTF-16 file is UTF-8 here: cut between characters,
     // never inside one.
-    const std::size_t keep =
-        document_.isUtf16() ? utf16::characterBoundary(result, bufferSize - 1) : bufferSize - 1;
+    const std::size_t keep = document_.isUtf16() ? utf16::characterBoundary(result, bufferSize - 1) : bufferSize - 1;
     result.resize(keep);
   }
   return result;
@@ -113,8 +112,7 @@ std::string ProfileFile::keyList(std::string_view section, std::size_t bufferSiz
   return list;
 }
 
-bool ProfileFile::writeString(std::string_view section, std::string_view key,
-                              std::optional<std::string_view> value) {
+bool ProfileFile::writeString(std::string_view section, std::string_view key, std::optional<std::string_view> value) {
   const std::string_view trimmedSection = text::trimSpaces(section);
   const std::string_view trimmedKey = text::trimSpaces(key);
   if (!IniDocument::canStoreSectionName(trimmedSection)) {
@@ -123,8 +121,8 @@ bool ProfileFile::writeString(std::string_view section, std::string_view key,
     return false;
   }
   if (value && !IniDocument::canStoreKeyName(trimmedKey)) {
-    lastError_ = "Cannot write '" + path_ + "': the key name '" + std::string(trimmedKey) +
-                 "' cannot be stored in an INI file";
+    lastError_ =
+        "Cannot write '" + path_ + "': the key name '" + std::string(trimmedKey) + "' cannot be stored in an INI file";
     return false;
   }
   return edit([&](IniDocument& doc) {

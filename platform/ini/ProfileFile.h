@@ -32,8 +32,8 @@ class ProfileFile {
   // The value, or defaultValue (with its trailing spaces removed) when the
   // file, section or key is missing; cut to bufferSize - 1 bytes the way a
   // caller's fixed buffer would cut it (bufferSize 0 gives "").
-  std::string getString(std::string_view section, std::string_view key,
-                        std::string_view defaultValue, std::size_t bufferSize = 1024);
+  std::string getString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                        std::size_t bufferSize = 1024);
   std::vector<std::string> keys(std::string_view section);
   std::vector<std::string> sections();
   std::vector<std::string> sectionLines(std::string_view section);
@@ -46,8 +46,7 @@ class ProfileFile {
   // when it exists but cannot be read (writing would lose what we cannot
   // see), or when a name cannot be stored (see IniDocument::canStore...).
   // An edit that changes nothing writes nothing.
-  bool writeString(std::string_view section, std::string_view key,
-                   std::optional<std::string_view> value);
+  bool writeString(std::string_view section, std::string_view key, std::optional<std::string_view> value);
   bool eraseSection(std::string_view section);
   // Applies several edits and writes the result in one atomic replacement.
   // Every write syncs the file to the disk, so a form that stores many keys
@@ -63,9 +62,9 @@ class ProfileFile {
 
  private:
   enum class CacheState {
-    Unknown,   // nothing read yet, or the last read could not be trusted
-    Missing,   // there was no file; document_ is empty
-    Loaded,    // document_ holds the file whose identity is identity_
+    Unknown,  // nothing read yet, or the last read could not be trusted
+    Missing,  // there was no file; document_ is empty
+    Loaded,   // document_ holds the file whose identity is identity_
   };
 
   // Brings document_ up to date with the file, reading it only when its
