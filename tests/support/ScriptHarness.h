@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/fake/FakeFileSystem.h"
+#include "platform/fake/FakeRegistry.h"
 #include "platform/fake/FakeUserInterface.h"
 #include "runtime/commands/CommandLibrary.h"
 #include "runtime/core/Interpreter.h"
@@ -17,7 +18,8 @@ namespace quillan::testing {
 struct ScriptHarness {
   fake::FakeUserInterface ui;
   fake::FakeFileSystem fs;
-  core::Runtime rt{os::Platform{&ui, &fs, nullptr}};
+  fake::FakeRegistry registry;
+  core::Runtime rt{os::Platform{&ui, &fs, &registry}};
 
   ScriptHarness() {
     rt.commands = &commands::standardCommands();
