@@ -146,11 +146,20 @@ struct Runtime {
   // The character at 1-based position p, or NUL past either end.
   char at(int p) const { return (p >= 1 && p <= length()) ? work[static_cast<std::size_t>(p - 1)] : '\0'; }
 
-  // Sets a run-time error unless one is already set: the first error of a
-  // line is the one reported.
+  // Sets the run-time error. A later failure on a line replaces an earlier
+  // one, so the last is reported. A part of the runtime that is missing
+  // (kNotAvailable) is never replaced: what fails after it may fail only
+  // because of it.
   void fail(std::int32_t code) {
+    if (error != kNotAvailable) error = code;
+  }
+  // For the few steps that keep a code already set (an unknown word after a
+  // word that was empty or failed): sets it only on a line without one.
+  void failUnlessSet(std::int32_t code) {
     if (error == 0) error = code;
   }
+  // Ends the line with the report that `what` is not built yet. It replaces
+  // a language error set before it; of two missing parts the first is named.
   void notAvailable(std::string_view what);
 };
 
