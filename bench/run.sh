@@ -6,6 +6,9 @@ BUILD="${BUILD_DIR:-build}"
 echo "== straight assignment lines, message processing three ways"
 "$BUILD/bench/line_throughput" 1000000
 echo
+echo "== one 10 MB line of references, and one of calls"
+"$BUILD/bench/long_line" 10
+echo
 echo "== counting loop against other interpreters"
 sh bench/counting_loop.sh "$BUILD"
 echo

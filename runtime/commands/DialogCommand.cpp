@@ -98,7 +98,7 @@ void dialogCommand(Runtime& rt) {
     return;
   }
   if (row == nullptr) {
-    rt.fail(core::kUnknownWord);  // an empty word has already set error 2
+    rt.failUnlessSet(core::kUnknownWord);  // an empty word has already set error 2
     return;
   }
   core::DialogHost& host = *rt.dialog;

@@ -36,7 +36,6 @@ void ifCommand(Runtime& rt) {
   const std::int32_t to = rt.jumps.skipFromIf(rt.store, rt.line);
   if (to == LabelIndex::kNone) {
     rt.fail(kNoEnd);
-    rt.work.assign(rt.store[at(rt.line)]);  // the expanded condition is not the line
     return;
   }
   rt.line = to;  // the ELSE or END; the lines after it run
@@ -47,7 +46,6 @@ void elseCommand(Runtime& rt) {
   const std::int32_t to = rt.jumps.skipFromElse(rt.store, rt.line);
   if (to == LabelIndex::kNone) {
     rt.fail(kNoEnd);
-    rt.work.assign(rt.store[at(rt.line)]);
     return;
   }
   rt.line = to;

@@ -10,8 +10,8 @@ namespace {
 void dropQuotes(std::string& text) { std::erase(text, '"'); }
 
 // Characters the scan must stop at: quotes, references, calls and the
-// terminators of either reader. Everything else is skipped in a tight loop,
-// which is where most of a line's time would otherwise go.
+// terminators of either reader. Runs of everything else are copied in one
+// piece, which is where most of a line's time would otherwise go.
 struct StopTable {
   bool stop[256] = {};
   constexpr StopTable() {
@@ -20,40 +20,51 @@ struct StopTable {
 };
 constexpr StopTable kStops;
 
-// The shared scan, from the character at rt.pos (which is not a terminator)
-// up to the next terminator or past the end of the line. Returns whether a
-// quote was seen.
+// Appends the characters from..to (1-based, inclusive) of the working line.
+void copyLine(const Runtime& rt, std::string& out, int from, int to) {
+  if (to >= from) out.append(rt.work, static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from + 1));
+}
+
+// The shared scan, from the character at rt.pos (which is not a terminator
+// and lies on the line) up to the next terminator or past the end of the
+// line. The argument's text, with its references and calls replaced by
+// their values, is appended to out; the position only ever moves over the
+// line's own text, so nothing inserted is looked at again. Returns whether
+// a quote was seen.
 template <typename IsTerminator>
-bool scan(Runtime& rt, IsTerminator isTerminator) {
+bool scan(Runtime& rt, std::string& out, IsTerminator isTerminator) {
   bool quoted = false;
   for (;;) {
     const char k = rt.at(rt.pos);
     if (k == '"') {
       quoted = true;
-      // Jump to the closing quote, or stop on the last character.
+      // Jump to the closing quote, or stop on the last character; all of
+      // it is taken as it stands.
+      const int from = rt.pos;
       do {
         ++rt.pos;
       } while (rt.pos < rt.length() && rt.at(rt.pos) != '"');
+      copyLine(rt, out, from, std::min(rt.pos, rt.length()));
     } else if (k == '%') {
-      expandVariable(rt, rt.pos);
+      expandVariable(rt, out);
     } else if (k == '@') {
       if (rt.callFunction != nullptr) {
-        rt.callFunction(rt, rt.pos);
+        rt.callFunction(rt, out);
       } else {
         rt.notAvailable("function calls");
+        out += k;
       }
+    } else {
+      out += k;
     }
     ++rt.pos;
     const int n = rt.length();
     const char* text = rt.work.data();
+    const int run = rt.pos;
     while (rt.pos <= n && !kStops.stop[static_cast<unsigned char>(text[rt.pos - 1])]) ++rt.pos;
+    copyLine(rt, out, run, std::min(rt.pos, n + 1) - 1);
     if (rt.pos > n || isTerminator(rt.at(rt.pos))) return quoted;
   }
-}
-
-std::string slice(const Runtime& rt, int from, int to) {  // [from, to) 1-based
-  if (to <= from) return {};
-  return rt.work.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from));
 }
 
 }  // namespace
@@ -66,12 +77,14 @@ const std::string* variableFor(const Runtime& rt, char letter) {
   return nullptr;
 }
 
-void expandVariable(Runtime& rt, int at) {
-  const std::string* value = variableFor(rt, rt.at(at + 1));
-  if (value == nullptr) return;
-  // The variables never share storage with the working line.
-  rt.work.replace(static_cast<std::size_t>(at - 1), 2, *value);
-  rt.pos = at - 1 + static_cast<int>(value->size());
+void expandVariable(Runtime& rt, std::string& out) {
+  const std::string* value = variableFor(rt, rt.at(rt.pos + 1));
+  if (value == nullptr) {
+    out += '%';
+    return;
+  }
+  out += *value;
+  ++rt.pos;  // on the reference's letter
 }
 
 std::string nextField(Runtime& rt) {
@@ -82,9 +95,7 @@ std::string nextField(Runtime& rt) {
     while (rt.at(rt.pos) == ' ' && rt.pos < n) ++rt.pos;
     k = rt.at(rt.pos);
     if (k != ',') {
-      const int start = rt.pos;
-      const bool quoted = scan(rt, [](char c) { return c == ','; });
-      field = slice(rt, start, rt.pos);
+      const bool quoted = scan(rt, field, [](char c) { return c == ','; });
       if (quoted) dropQuotes(field);
       k = rt.at(rt.pos);
     }
@@ -111,9 +122,8 @@ std::string nextArgument(Runtime& rt) {
   while (rt.at(rt.pos) == ' ' && rt.pos < rt.length()) ++rt.pos;
   const char k = rt.at(rt.pos);
   if (rt.pos >= rt.length() || k == ',' || k == ')') return {};
-  const int start = rt.pos;
-  const bool quoted = scan(rt, [](char c) { return c == ',' || c == ')'; });
-  std::string argument = slice(rt, start, rt.pos);
+  std::string argument;
+  const bool quoted = scan(rt, argument, [](char c) { return c == ',' || c == ')'; });
   if (quoted) dropQuotes(argument);
   return argument;
 }

@@ -1,8 +1,9 @@
 // Reading arguments out of the working line. Both readers share one scan:
-// double quotes hide everything up to the next quote, "%" and "@" are
-// replaced in place by their values, and the scan goes on behind what was
-// inserted, so a value is never scanned again (its commas, quotes, "%" and
-// "@" are plain text).
+// double quotes hide everything up to the next quote, and "%" references
+// and "@" calls are replaced by their values as the argument's text is
+// built. The read position moves over the line's own text only, so a value
+// is never scanned again (its commas, quotes, "%" and "@" are plain text)
+// and a line is read in one pass however many values it takes in.
 #pragma once
 
 #include <string>
@@ -27,10 +28,11 @@ std::string nextArgument(Runtime& rt);
 std::string requiredArgument(Runtime& rt);
 std::string argumentOr(Runtime& rt, std::string_view fallback);
 
-// Replaces the "%" reference at 1-based position `at` by its value and
-// leaves the read position on the value's last character. A "%" that is not
-// followed by 0-9 or a letter stays as it is.
-void expandVariable(Runtime& rt, int at);
+// The "%" reference at the read position: appends its value to out (the
+// text of the argument being read) and leaves the position on the
+// reference's letter. A "%" that is not followed by 0-9 or a letter is
+// appended as it is.
+void expandVariable(Runtime& rt, std::string& out);
 
 // The value of a variable reference letter ('0'-'9', 'A'-'Z', any case), or
 // null for any other character.

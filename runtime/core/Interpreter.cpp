@@ -10,7 +10,7 @@
 namespace quillan::core {
 
 void Runtime::notAvailable(std::string_view what) {
-  if (error != 0) return;
+  if (error == kNotAvailable) return;
   error = kNotAvailable;
   errorText = std::string(what) + " is not available in this version of the runtime";
 }

@@ -1,6 +1,6 @@
 // The interpreter's state: the script store, the variable table, the flags
 // and counters every command works on, and the working line that the field
-// reader reads and expands in place. One Runtime lives for one script run.
+// reader reads. One Runtime lives for one script run.
 #pragma once
 
 #include <array>
@@ -75,10 +75,10 @@ struct Runtime {
   os::Platform os;
   DialogHost* dialog = &NoDialog::instance();
   const CommandSet* commands = nullptr;  // handlers, filled by the program's assembly
-  // Evaluates the "@" call at 1-based position `at` of the working line,
-  // replacing it by its result; installed by the function library with
-  // the function set and the cache of names below.
-  void (*callFunction)(Runtime&, int at) = nullptr;
+  // Evaluates the "@" call at the read position, appending its result to
+  // the text of the argument being read; installed by the function library
+  // with the function set and the cache of names below.
+  void (*callFunction)(Runtime&, std::string& out) = nullptr;
   const FunctionSet* functions = nullptr;
   FunctionNameCache functionNames;
 
@@ -97,7 +97,10 @@ struct Runtime {
   bool terminated = false;
   bool unexpectedError = false;  // the script was ended by an escaped failure
 
-  // Working line and read position (1-based, as the readers count).
+  // Working line and read position (1-based, as the readers count). The
+  // readers never edit the line: what a reference or a call stands for goes
+  // into the text of the argument being read, and the position moves on
+  // over the line's own text.
   std::string work;
   int pos = 0;
   int functionDepth = 0;  // nesting of "@" calls being evaluated
@@ -143,11 +146,20 @@ struct Runtime {
   // The character at 1-based position p, or NUL past either end.
   char at(int p) const { return (p >= 1 && p <= length()) ? work[static_cast<std::size_t>(p - 1)] : '\0'; }
 
-  // Sets a run-time error unless one is already set: the first error of a
-  // line is the one reported.
+  // Sets the run-time error. A later failure on a line replaces an earlier
+  // one, so the last is reported. A part of the runtime that is missing
+  // (kNotAvailable) is never replaced: what fails after it may fail only
+  // because of it.
   void fail(std::int32_t code) {
+    if (error != kNotAvailable) error = code;
+  }
+  // For the few steps that keep a code already set (an unknown word after a
+  // word that was empty or failed): sets it only on a line without one.
+  void failUnlessSet(std::int32_t code) {
     if (error == 0) error = code;
   }
+  // Ends the line with the report that `what` is not built yet. It replaces
+  // a language error set before it; of two missing parts the first is named.
   void notAvailable(std::string_view what);
 };
 

@@ -29,7 +29,7 @@ namespace {
 
 void click(Runtime& rt, std::string& result) {
   std::string selector = core::requiredArgument(rt);
-  if (rt.error != 0) return;
+  if (selector.empty()) return;  // error 11
   core::upperAsciiInPlace(selector);
   const auto& record = rt.click;
   const auto* row = kClickItems.find(selector);
@@ -58,13 +58,14 @@ void click(Runtime& rt, std::string& result) {
   }
 }
 
+// Without a dialog nothing is read: the rest of the call stays in the line
+// as text.
 void dlgtext(Runtime& rt, std::string& result) {
-  const std::string name = core::nextArgument(rt);
-  if (rt.error != 0) return;
   if (!rt.dialog->exists()) {
     rt.fail(core::kNoDialog);
     return;
   }
+  const std::string name = core::nextArgument(rt);
   if (rt.dialog->readElement(name, result) != core::ElementResult::Done) {
     result.clear();
     rt.fail(core::kBadElementName);

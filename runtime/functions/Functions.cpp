@@ -11,7 +11,8 @@ void installFunctions(Runtime& rt, const FunctionSet& set) {
   rt.callFunction = &callFunction;
 }
 
-void callFunction(Runtime& rt, int at) {
+void callFunction(Runtime& rt, std::string& out) {
+  const int at = rt.pos;
   // The "(" is searched from the second character of the name on and must
   // come before the last character of the line.
   // (1-based positions: the search runs from at + 2 up to, not including,
@@ -24,12 +25,14 @@ void callFunction(Runtime& rt, int at) {
   }
   if (open >= rt.length()) {
     rt.fail(core::kNoParenthesis);
+    out += '@';
     return;
   }
   const std::string_view name(rt.work.data() + at, static_cast<std::size_t>(open - at - 1));
   const Function function = rt.functionNames.find(name);
   if (function == Function::Count_) {
     rt.fail(core::kUnknownFunction);
+    out += '@';
     return;
   }
   std::string result;
@@ -44,10 +47,10 @@ void callFunction(Runtime& rt, int at) {
     handler(rt, result);
     --rt.functionDepth;
   }
-  // Replace from the "@" through the terminator of the last argument read.
-  const int last = rt.pos < rt.length() ? rt.pos : rt.length();
-  rt.work.replace(static_cast<std::size_t>(at - 1), static_cast<std::size_t>(last - at + 1), result);
-  rt.pos = at - 1 + static_cast<int>(result.size());
+  // The call is taken from the "@" through the terminator of the last
+  // argument read; the result stands in its place.
+  out += result;
+  if (rt.pos > rt.length()) rt.pos = rt.length();
 }
 
 }  // namespace quillan::functions

@@ -149,6 +149,7 @@ TEST_F(DialogCreate, FailuresSetTheirErrorAndTheWindowIsNeverShown) {
       {"STYLE(BOLD;;;B),BITMAP(M1;;;;;p.bmp;BOLD)", 16},
       {"BUTTON(B1;;;;;x;nostyle)", 16},
       {"BUTTON(1B)", 23},
+      {"BUTTON(1B;;;;;x;nostyle)", 16},  // the unnamed element is still configured
       {"TASKICON(9x;;tip)", 23},
       {"STATUS(a-b)", 21},
       {"DLGTYPE(ONTOP;BOGUS)", 14},
@@ -217,7 +218,7 @@ using DialogSubCommands = ScriptFixture;
 TEST_F(DialogSubCommands, WithoutADialogOnlyCreateAndPopupAreAllowed) {
   const std::vector<ErrorCase> cases = {
       {"DIALOG TITLE,x", 22}, {"DIALOG SHOW,X", 22}, {"DIALOG BOGUS", 22},
-      {"DIALOG", 2},          {"DIALOG POPUP", 0},   {"DIALOG CURSOR,wait", 22},
+      {"DIALOG", 22},         {"DIALOG POPUP", 0},   {"DIALOG CURSOR,wait", 22},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.elements);
@@ -230,12 +231,28 @@ TEST_F(DialogSubCommands, WithoutADialogOnlyCreateAndPopupAreAllowed) {
 TEST_F(DialogSubCommands, NamesAreCheckedBeforeTheHostActs) {
   ASSERT_EQ(line("DIALOG CREATE,T,1,1,100,100,EDIT(E1),BUTTON(B1)"), 0);
   const std::vector<ErrorCase> cases = {
-      {"DIALOG BOGUS", 14},     {"DIALOG C", 14},           {"DIALOG CU", 14},  // CU first occurs in FOCUS
-      {"DIALOG CLEAR", 2},      {"DIALOG SET", 2},          {"DIALOG TITLE", 2},
-      {"DIALOG SET,e1,abc", 0}, {"DIALOG SET,1abc,x", 23},  {"DIALOG SET,NOSUCH,x", 23},
-      {"DIALOG CLEAR,B1", 23},  {"DIALOG CLEARSEL,B1", 23}, {"DIALOG CLEAR,1abc", 23},
-      {"DIALOG HIDE,1abc", 0},  {"DIALOG HIDE,NOSUCH", 23}, {"DIALOG DISABLE,b1", 0},
-      {"DIALOG FOCUS,E1", 0},   {"DIALOG SH,E1", 0},        {"DIALOG EN,B1", 0},
+      {"DIALOG BOGUS", 14},
+      {"DIALOG C", 14},
+      {"DIALOG CU", 14},  // CU first occurs in FOCUS
+      {"DIALOG CLEAR", 2},
+      {"DIALOG SET", 2},
+      {"DIALOG TITLE", 2},
+      {"DIALOG SET,e1,abc", 0},
+      {"DIALOG SET,1abc,x", 23},
+      {"DIALOG SET,NOSUCH,x", 23},
+      {"DIALOG CLEAR,B1", 23},
+      {"DIALOG CLEARSEL,B1", 23},
+      {"DIALOG CLEAR,1abc", 23},
+      {"DIALOG HIDE,1abc", 0},
+      {"DIALOG HIDE,NOSUCH", 23},
+      {"DIALOG DISABLE,b1", 0},
+      {"DIALOG FOCUS,E1", 0},
+      {"DIALOG SH,E1", 0},
+      {"DIALOG EN,B1", 0},
+      // A word that was empty or failed keeps its error; it is no unknown word.
+      {"DIALOG", 2},
+      {"DIALOG @asc()", 2},
+      {"DIALOG x@xyz(1)", 7},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.elements);

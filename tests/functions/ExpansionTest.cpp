@@ -47,8 +47,31 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"PercentNotRescanned", "CMD %A", "%B", {"%B"}},
                       FieldCase{"QuotedCallNotExpanded", "CMD \"@cr()\"", "", {"@cr()"}},
                       FieldCase{"ScriptPathIsPercentZero", "CMD %0", "", {"/work/test.exe"}},
-                      FieldCase{"UnclosedQuoteRunsToEnd", "CMD \"a,b", "", {"a,b"}}),
+                      FieldCase{"UnclosedQuoteRunsToEnd", "CMD \"a,b", "", {"a,b"}},
+                      FieldCase{"QuoteAsLastCharacter", "CMD ab\"", "", {"ab"}},
+                      FieldCase{"PercentAsLastCharacter", "CMD x%", "", {"x%"}},
+                      FieldCase{"CallThenNextField", "CMD @upper(%A)%B,%B", "x,y", {"X,Ybee", "bee"}},
+                      FieldCase{"UnreadArgumentsStayBeforeTheNextField", "CMD @upper(a,%B),c", "", {"Abee)", "c"}},
+                      FieldCase{"CallResultNotRescanned", "CMD @upper(%A)", "@cr(),\"%b", {"@CR(),\"%B"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A line is read in one pass: a long line of references and calls comes
+// out whole, each value in its place.
+TEST(FieldReader, LongLineExpandsEveryReference) {
+  ScriptHarness h;
+  h.var('A') = "%B,";
+  h.var('B') = "bee";
+  std::string line = "CMD ";
+  std::string expected;
+  for (int i = 0; i < 100000; ++i) {
+    line += i % 2 == 0 ? "%A%b" : "@len(%A)\"%\"";
+    expected += i % 2 == 0 ? "%B,bee" : "3%";
+  }
+  h.setLine(line + ",next");
+  EXPECT_EQ(core::nextField(h.rt), expected);
+  EXPECT_EQ(core::nextField(h.rt), "next");
+  EXPECT_EQ(h.rt.error, 0);
+}
 
 }  // namespace
 }  // namespace quillan
