@@ -17,4 +17,4 @@ INIFILE OPEN,./here.ini
 INIFILE WRITE,,Key,here
 INIFILE OPEN,@curdir()/here.ini
 INFO @iniread(,Key,none)
-INFO @iniread(,,x)
+%Z = @iniread(,,x)

@@ -10,4 +10,4 @@ INFO REGBUF 5: @regread(CURUSER,Software\QuillanTest,Text,too long)
 OPTION REGBUF,6
 INFO REGBUF 6: @regread(CURUSER,Software\QuillanTest,Text,too long)
 REM An unknown root is run-time error 13.
-INFO @regread(OOT,Software\QuillanTest,Text)
+%Z = @regread(OOT,Software\QuillanTest,Text)

@@ -1,2 +1,2 @@
 REM REGREAD without a key is run-time error 11.
-INFO @regread(CURUSER,,Name,x)
+%Z = @regread(CURUSER,,Name,x)
