@@ -68,7 +68,8 @@ void fexp(Runtime& rt, std::string& result) {
 // when none is given, none after a bare "."). It is checked here rather
 // than handed to a formatting routine, where text such as "%n" would be a
 // memory hazard. The width only pads, and the padding is trimmed anyway.
-// More decimals than fixed notation is written with make the spec invalid.
+// More decimals than fixed notation is written with make the width-spec
+// invalid.
 bool decimalsFrom(std::string_view spec, int& decimals) {
   std::size_t i = 0;
   while (i < spec.size() && spec[i] >= '0' && spec[i] <= '9') ++i;
