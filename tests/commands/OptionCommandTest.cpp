@@ -54,53 +54,33 @@ TEST_P(Options, ChangeTheirSetting) {
   }
 }
 
-Expected shortNames() {
+// The defaults with one setting changed.
+template <typename Field, typename Value>
+Expected with(Field Expected::*field, Value value) {
   Expected e;
-  e.shortFileNames = true;
-  return e;
-}
-Expected sleep(std::int32_t ms) {
-  Expected e;
-  e.sleepTime = ms;
-  return e;
-}
-Expected separator(char c) {
-  Expected e;
-  e.fieldSep = c;
-  return e;
-}
-Expected regBuf(std::int32_t bytes) {
-  Expected e;
-  e.regBuf = bytes;
-  return e;
-}
-Expected priority(Priority p) {
-  Expected e;
-  e.priority = p;
-  return e;
-}
-Expected skDelay(std::int32_t ms) {
-  Expected e;
-  e.skDelay = ms;
+  e.*field = static_cast<Field>(value);
   return e;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Option, Options,
     ::testing::Values(
-        OptionCase{"FileNameShort", {"OPTION FILENAME,short"}, 0, shortNames()},
+        OptionCase{"FileNameShort", {"OPTION FILENAME,short"}, 0, with(&Expected::shortFileNames, true)},
         OptionCase{"FileNameLongSwitchesOff", {"OPTION FILENAME,SHORT", "OPTION FILE,LONG"}, 0, {}},
         OptionCase{"FileNameShorterWordIsOff", {"OPTION FILENAME,SHORTER"}, 0, {}},
-        OptionCase{"SleepByFirstOccurrence", {"OPTION SLEEP,200"}, 0, sleep(200)},
-        OptionCase{"SleepHex", {"OPTION sleeptime,$10"}, 0, sleep(16)},
-        OptionCase{"SleepNotANumberKeepsTheSetting", {"OPTION SLEEPTIME,20", "OPTION SLEEPTIME,soon"}, 0, sleep(20)},
+        OptionCase{"SleepByFirstOccurrence", {"OPTION SLEEP,200"}, 0, with(&Expected::sleepTime, 200)},
+        OptionCase{"SleepHex", {"OPTION sleeptime,$10"}, 0, with(&Expected::sleepTime, 16)},
+        OptionCase{"SleepNotANumberKeepsTheSetting",
+                   {"OPTION SLEEPTIME,20", "OPTION SLEEPTIME,soon"},
+                   0,
+                   with(&Expected::sleepTime, 20)},
         OptionCase{"SleepInvalidMarkKeepsTheSetting", {"OPTION SLEEPTIME,-32767"}, 0, {}},
-        OptionCase{"FieldSepTakesTheFirstCharacter", {"OPTION FIELDSEP,;;"}, 0, separator(';')},
-        OptionCase{"RegBuf", {"OPTION REGBUF,16"}, 0, regBuf(16)},
+        OptionCase{"FieldSepTakesTheFirstCharacter", {"OPTION FIELDSEP,;;"}, 0, with(&Expected::fieldSep, ';')},
+        OptionCase{"RegBuf", {"OPTION REGBUF,16"}, 0, with(&Expected::regBuf, 16)},
         OptionCase{"RegBufNotANumberKeepsTheSetting", {"OPTION REGBUF,1k"}, 0, {}},
-        OptionCase{"SkDelayByFirstOccurrence", {"OPTION SKD,5"}, 0, skDelay(5)},
-        OptionCase{"PriorityIdle", {"OPTION PRIO,idle"}, 0, priority(Priority::Idle)},
-        OptionCase{"PriorityHigh", {"OPTION PRIORITY,HIGH"}, 0, priority(Priority::High)},
+        OptionCase{"SkDelayByFirstOccurrence", {"OPTION SKD,5"}, 0, with(&Expected::skDelay, 5)},
+        OptionCase{"PriorityIdle", {"OPTION PRIO,idle"}, 0, with(&Expected::priority, Priority::Idle)},
+        OptionCase{"PriorityHigh", {"OPTION PRIORITY,HIGH"}, 0, with(&Expected::priority, Priority::High)},
         OptionCase{"PriorityOtherWordIsNormal", {"OPTION PRIORITY,IDLE", "OPTION PRIORITY,NORMAL"}, 0, {}},
         OptionCase{"NoValueIsError2", {"OPTION REGBUF"}, 2, {}}, OptionCase{"NoKeywordIsError2", {"OPTION ,5"}, 2, {}},
         OptionCase{"KeywordInsideAWordIsError14", {"OPTION NAME,5"}, 14, {}},
