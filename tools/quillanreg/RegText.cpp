@@ -13,7 +13,7 @@ struct RootRow {
 };
 // In the order an export walks them.
 constexpr RootRow kRoots[] = {
-    {reg::ClassesRoot, "HKEY_CLASSES_ROOT", "HKCR"}, {reg::CurrentUser, "HKEY_CURRENT_USER", "HKCU"},
+    {reg::ClassesRoot, "HKEY_CLASSES_ROOT", "HKCR"},   {reg::CurrentUser, "HKEY_CURRENT_USER", "HKCU"},
     {reg::LocalMachine, "HKEY_LOCAL_MACHINE", "HKLM"}, {reg::Users, "HKEY_USERS", "HKU"},
     {reg::DynData, "HKEY_DYN_DATA", "HKDD"},
 };
@@ -166,7 +166,8 @@ class Reader {
 
   bool readHeader() {
     std::string_view first = lines_.empty() ? std::string_view() : lines_[0];
-    if (first.size() >= 2 && ((first[0] == '\xff' && first[1] == '\xfe') || (first[0] == '\xfe' && first[1] == '\xff'))) {
+    if (first.size() >= 2 &&
+        ((first[0] == '\xff' && first[1] == '\xfe') || (first[0] == '\xfe' && first[1] == '\xff'))) {
       fail("the file is UTF-16 text; only 8-bit REGEDIT4 files are read");
       return false;
     }
@@ -268,8 +269,12 @@ class Reader {
         wantByte = true;
         continue;
       }
-      const std::optional<std::uint32_t> byte = takeHex(list, 2);
-      if (!byte) return fail("bad byte in a hex list (expected one or two hex digits)"), false;
+      const std::string_view token = list.substr(0, list.find_first_of(", \t\\"));
+      std::string_view digits = token;
+      const std::optional<std::uint32_t> byte = takeHex(digits, 2);
+      if (!byte || !digits.empty())
+        return fail("bad byte '" + std::string(token) + "' in a hex list (expected one or two hex digits)"), false;
+      list.remove_prefix(token.size());
       bytes += char(*byte);
       wantByte = false;
     }

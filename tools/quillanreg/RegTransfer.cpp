@@ -38,8 +38,8 @@ reg::Status nthValue(reg::Registry& store, reg::Handle key, std::uint32_t index,
     if (reg::Status s = store.enumValue(key, index, value.name, &value.type, nullptr, &size); s != reg::Success)
       return s;
     value.data.assign(std::size_t(size) + 1, '\0');  // never empty, so it has a buffer
-    reg::Status s = store.enumValue(key, index, value.name, &value.type,
-                                    reinterpret_cast<std::uint8_t*>(value.data.data()), &size);
+    reg::Status s =
+        store.enumValue(key, index, value.name, &value.type, reinterpret_cast<std::uint8_t*>(value.data.data()), &size);
     if (s == reg::MoreData) continue;
     value.data.resize(size);
     return s;
@@ -171,7 +171,8 @@ ExportReport exportKeys(reg::Registry& store, const KeyPath& start, std::string&
     return report;
   }
   report.status = store.openKey(start.root, start.path, key.handle());
-  if (report.status == reg::Success) report.status = exportKey(store, key.handle(), fullName(start), false, out, report);
+  if (report.status == reg::Success)
+    report.status = exportKey(store, key.handle(), fullName(start), false, out, report);
   return report;
 }
 

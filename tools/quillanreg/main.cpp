@@ -18,14 +18,14 @@ namespace regfile = quillan::regfile;
 // Exit statuses, in the numbering scriptrun uses (the README lists them).
 enum ExitStatus : int {
   kExitOk = 0,
-  kExitNotFound = 1,       // query or export: no such key or value
-  kExitSkipped = 2,        // export: written without the keys or values named on standard error
-  kExitUsage = 64,         // wrong arguments
-  kExitBadFile = 65,       // import: the .reg file has an error (named with its line); nothing was changed
-  kExitCannotRead = 66,    // import: the .reg file cannot be read
-  kExitStore = 74,         // the store cannot be opened, read or written, or standard output failed
-  kExitCannotWrite = 73,   // export: the output file cannot be written
-  kExitUnexpected = 70,    // out of memory
+  kExitNotFound = 1,      // query or export: no such key or value
+  kExitSkipped = 2,       // export: written without the keys or values named on standard error
+  kExitUsage = 64,        // wrong arguments
+  kExitBadFile = 65,      // import: the .reg file has an error (named with its line); nothing was changed
+  kExitCannotRead = 66,   // import: the .reg file cannot be read
+  kExitStore = 74,        // the store cannot be opened, read or written, or standard output failed
+  kExitCannotWrite = 73,  // export: the output file cannot be written
+  kExitUnexpected = 70,   // out of memory
 };
 
 constexpr const char* kUsage =
@@ -234,8 +234,7 @@ int queryCommand(reg::SqliteRegistry& store, const Arguments& args) {
       data.assign(std::size_t(size) + 1, '\0');
       s = store.enumValue(handle, i, name, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size);
       data.resize(size);
-      if (s == reg::Success)
-        out += regfile::nameNotation(name) + "=" + regfile::valueNotation(type, data) + "\n";
+      if (s == reg::Success) out += regfile::nameNotation(name) + "=" + regfile::valueNotation(type, data) + "\n";
     }
     if (s == reg::NoMoreItems) s = reg::Success;
     for (std::uint32_t i = 0; s == reg::Success; ++i) {
