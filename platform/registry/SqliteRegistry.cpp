@@ -506,6 +506,9 @@ Status SqliteRegistry::openKey(Handle parent, std::string_view subkey, Handle& o
 }
 
 Status SqliteRegistry::createKey(Handle parent, std::string_view subkey, Handle& out) {
+  // Most keys a script creates exist already: finding them needs no write
+  // lock, which costs a writer's round of locking and holds up the others.
+  if (openOrCreate(parent, subkey, out, false) == Success) return Success;
   return openOrCreate(parent, subkey, out, true);
 }
 
