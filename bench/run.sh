@@ -14,3 +14,6 @@ sh bench/counting_loop.sh "$BUILD"
 echo
 echo "== the counting loop with a shown dialog, and how soon scriptrun shows it"
 sh bench/startup.sh "$BUILD"
+echo
+echo "== a value written and read back: registry and INI pairs against sqlite3 and crudini"
+sh bench/settings_pairs.sh "$BUILD" 10000 200
