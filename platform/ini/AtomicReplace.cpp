@@ -168,7 +168,7 @@ ReplaceResult replaceFileAtomically(const std::string& path, std::string_view by
 
   if ((err = writeAll(fd, bytes)) != 0) return fail("Cannot write", err);
   const bool synced = durability == Durability::Synced;
-  if ((err = QUILLAN_INI_FAULT(SyncTemp)) != 0 || (synced && ::fsync(fd) != 0 && (err = errno) != 0)) {
+  if (synced && ((err = QUILLAN_INI_FAULT(SyncTemp)) != 0 || (::fsync(fd) != 0 && (err = errno) != 0))) {
     return fail("Cannot flush", err);
   }
   struct stat written {};

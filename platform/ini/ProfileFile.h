@@ -36,8 +36,6 @@ class ProfileFile {
   ~ProfileFile();
   ProfileFile(const ProfileFile&) = delete;
   ProfileFile& operator=(const ProfileFile&) = delete;
-  ProfileFile(ProfileFile&&) = default;
-  ProfileFile& operator=(ProfileFile&&) = default;
 
   // Flushes what unsynced writes left in the page cache to the disk.
   void flush();

@@ -82,8 +82,7 @@ std::string integrityOf(const std::string& store) {
   std::string result = "cannot open";
   if (sqlite3_open_v2(store.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
     sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &s, nullptr) == SQLITE_OK &&
-        sqlite3_step(s) == SQLITE_ROW)
+    if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &s, nullptr) == SQLITE_OK && sqlite3_step(s) == SQLITE_ROW)
       result = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
     sqlite3_finalize(s);
   }
@@ -139,7 +138,8 @@ TEST(CrashSafety, KilledWritersLeaveWholeFilesWithEveryCommittedKey) {
     std::map<int, int> values;
     std::string bad;
     ASSERT_TRUE(everCommitted == 0 || std::filesystem::exists(ini));
-    ASSERT_TRUE(readIni(std::filesystem::exists(ini) ? readFileBytes(ini) : std::string(), values, bad)) << "a line no writer wrote: " << bad;
+    ASSERT_TRUE(readIni(std::filesystem::exists(ini) ? readFileBytes(ini) : std::string(), values, bad))
+        << "a line no writer wrote: " << bad;
     ASSERT_EQ(integrityOf(store), "ok");
     reg::SqliteRegistry registry(store);
     reg::Handle key = 0;
@@ -157,8 +157,9 @@ TEST(CrashSafety, KilledWritersLeaveWholeFilesWithEveryCommittedKey) {
       }
       char data[16] = {};
       std::uint32_t size = sizeof data - 1;
-      ASSERT_EQ(registry.queryValue(key, "K" + std::to_string(i), nullptr, reinterpret_cast<std::uint8_t*>(data), &size),
-                reg::Success)
+      ASSERT_EQ(
+          registry.queryValue(key, "K" + std::to_string(i), nullptr, reinterpret_cast<std::uint8_t*>(data), &size),
+          reg::Success)
           << "K" << i << " lost from the registry";
       const int stored = std::atoi(data);
       if (i <= done) {

@@ -95,7 +95,8 @@ TEST_F(Quillanreg, QueryShowsAKeyOrOneValue) {
   const Case cases[] = {
       {{"query", "HKEY_CURRENT_USER\\Software\\Demo"},
        0,
-       "@=\"default text\"\n\"Count\"=dword:fffffffe\n\"Bytes\"=hex:01,02,ff\n\"Path\"=hex(2):25,48,4f,4d,45,25,00\nSub\\\n",
+       "@=\"default "
+       "text\"\n\"Count\"=dword:fffffffe\n\"Bytes\"=hex:01,02,ff\n\"Path\"=hex(2):25,48,4f,4d,45,25,00\nSub\\\n",
        ""},
       {{"query", "HKCU\\Software"}, 0, "Demo\\\n", ""},
       {{"query", "HKCU\\software\\demo", ""}, 0, "default text\n", ""},

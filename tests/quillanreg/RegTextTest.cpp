@@ -33,8 +33,8 @@ class RegTextStore : public ::testing::Test {
     stores.push_back(std::make_unique<reg::SqliteRegistry>((dir / name).string()));
     return *stores.back();
   }
-  static void put(reg::Registry& s, reg::Handle root, std::string_view path, std::string_view name,
-                  std::uint32_t type, std::string_view data) {
+  static void put(reg::Registry& s, reg::Handle root, std::string_view path, std::string_view name, std::uint32_t type,
+                  std::string_view data) {
     reg::Handle h = 0;
     ASSERT_EQ(s.createKey(root, path, h), reg::Success) << path;
     ASSERT_EQ(s.setValue(h, name, type, reinterpret_cast<const std::uint8_t*>(data.data()), std::uint32_t(data.size())),
