@@ -1,6 +1,7 @@
 // A file system held in a map, for tests of the interpreter. Paths are
-// compared as given; the current directory is "/work". A read planned to
-// fail in `faults` ("readFile") returns the planned errno.
+// compared as given; the current directory is "/work". A read or write
+// planned to fail in `faults` ("readFile", "writeFile") returns the planned
+// errno and changes nothing.
 #pragma once
 
 #include <cerrno>
@@ -33,6 +34,11 @@ class FakeFileSystem : public os::FileSystem {
     const auto it = files.find(path);
     if (it == files.end()) return ENOENT;
     contents = it->second;
+    return 0;
+  }
+  int writeFileAtomically(std::string_view path, std::string_view bytes) override {
+    if (const int error = faults.next("writeFile"); error != 0) return error;
+    files[std::string(path)] = std::string(bytes);
     return 0;
   }
 };
