@@ -17,5 +17,6 @@ sh bench/startup.sh "$BUILD"
 echo
 echo "== a value written and read back: registry and INI pairs against sqlite3 and crudini"
 sh bench/settings_pairs.sh "$BUILD" 10000 200
+echo
 echo "== string lists"
 sh bench/lists.sh "$BUILD"
