@@ -14,3 +14,6 @@ sh bench/counting_loop.sh "$BUILD"
 echo
 echo "== the counting loop with a shown dialog, and how soon scriptrun shows it"
 sh bench/startup.sh "$BUILD"
+echo
+echo "== other windows: WINEXISTS among 200 windows and SEND, against xdotool"
+sh bench/windows.sh "$BUILD"

@@ -11,6 +11,7 @@
 #include "platform/api/Session.h"
 #include "platform/api/SystemInfo.h"
 #include "platform/api/UserInterface.h"
+#include "platform/api/WindowAutomation.h"
 
 namespace quillan::os {
 
@@ -24,6 +25,7 @@ struct Platform {
   SystemInfo* system = nullptr;
   SessionManager* sessionManager = nullptr;
   IniFiles* iniFiles = nullptr;
+  WindowAutomation* windows = nullptr;
 };
 
 }  // namespace quillan::os

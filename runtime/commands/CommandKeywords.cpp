@@ -3,6 +3,7 @@
 #include "runtime/commands/DialogTables.h"
 #include "runtime/commands/ProgramCommands.h"
 #include "runtime/commands/SystemCommands.h"
+#include "runtime/commands/WindowCommands.h"
 #include "runtime/functions/FunctionKeywords.h"
 
 namespace quillan::commands {
@@ -27,6 +28,9 @@ std::vector<core::KeywordTableFacts> allKeywordTables() {
   tables.push_back(core::factsOf("INIFILE sub-commands", kIniFileActions, {"OPEN", "WRITE"}));
   tables.push_back(core::factsOf("OPTION settings", kRunOptions,
                                  {"FILENAME", "SLEEPTIME", "FIELDSEP", "REGBUF", "PRIORITY", "SKDELAY"}));
+  tables.push_back(core::factsOf(
+      "WINDOW operations", kWindowActions,
+      {"ACTIVATE", "MAXIMIZE", "ICONIZE", "NORMAL", "POSITION", "ONTOP", "CLOSE", "SEND", "HIDE", "MESSAGE"}));
   return tables;
 }
 

@@ -4,13 +4,14 @@
 #include "runtime/commands/ProgramCommands.h"
 #include "runtime/commands/SimpleCommands.h"
 #include "runtime/commands/SystemCommands.h"
+#include "runtime/commands/WindowCommands.h"
 #include "runtime/core/ControlFlow.h"
 
 namespace quillan::commands {
 
 const core::CommandSet& standardCommands() {
   static const core::CommandSet set{kSimpleCommands,   core::kControlFlowCommands, kProgramCommands, kDialogCommands,
-                                    kRegistryCommands, kIniFileCommands,           kOptionCommands};
+                                    kRegistryCommands, kIniFileCommands,           kOptionCommands,  kWindowCommands};
   return set;
 }
 
