@@ -47,7 +47,7 @@ bool isValidUtf8(std::string_view text) {
 // lower case as a code point; other characters compare by their bytes.
 std::uint32_t foldAt(std::string_view text, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i]);
-  if (lead == 0xC3 && i + 1 < text.size()) {
+  if (lead == 0xC3 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0u) == 0x80u) {
     const auto next = static_cast<unsigned char>(text[i + 1]);
     i += 2;
     std::uint32_t point = 0xC0u + (next & 0x3Fu);

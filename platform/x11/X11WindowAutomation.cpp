@@ -146,8 +146,10 @@ const X11WindowAutomation::Names& X11WindowAutomation::namesOf(unsigned long win
   Display* display = x_->display;
   // Watched from now on: a change of title or class, or the window's end,
   // arrives as an event before the next search reads the cache.
-  XSelectInput(display, window, PropertyChangeMask | StructureNotifyMask);
-  names = Names{};
+  watch(window, names, PropertyChangeMask | StructureNotifyMask);
+  names.title.clear();
+  names.instance.clear();
+  names.className.clear();
   names.known = true;
   Atom type = None;
   std::vector<unsigned char> bytes;
@@ -182,6 +184,47 @@ const X11WindowAutomation::Names& X11WindowAutomation::namesOf(unsigned long win
   return names;
 }
 
+void X11WindowAutomation::watch(unsigned long window, Names& names, long mask) {
+  if ((names.selected | mask) == names.selected) return;
+  names.selected |= mask;
+  XSelectInput(x_->display, window, names.selected);
+}
+
+std::vector<unsigned long> X11WindowAutomation::childrenOf(unsigned long frame) {
+  Names& names = names_[frame];
+  if (names.childrenKnown) return names.children;
+  // A child created, destroyed, reparented or restacked is an event on the
+  // frame from now on, and makes the list be read again.
+  watch(frame, names, PropertyChangeMask | StructureNotifyMask | SubstructureNotifyMask);
+  Window rootOut = 0, parent = 0;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  names.children.clear();
+  if (XQueryTree(x_->display, frame, &rootOut, &parent, &children, &count) != 0)
+    names.children.assign(children, children + count);
+  if (children != nullptr) XFree(children);
+  names.childrenKnown = true;
+  return names.children;
+}
+
+namespace {
+
+// The window a structure event was reported to.
+Window receiverOf(const XEvent& event) {
+  if (event.type == CreateNotify) return event.xcreatewindow.parent;
+  if (event.type == DestroyNotify) return event.xdestroywindow.event;
+  if (event.type == ReparentNotify) return event.xreparent.event;
+  if (event.type == ConfigureNotify) return event.xconfigure.event;
+  return event.xcirculate.event;
+}
+
+}  // namespace
+
+void X11WindowAutomation::forgetChildren(unsigned long window) {
+  const auto found = names_.find(window);
+  if (found != names_.end()) found->second.childrenKnown = false;
+}
+
 void X11WindowAutomation::drainEvents() {
   Display* display = x_->display;
   while (XEventsQueued(display, QueuedAfterReading) > 0) {
@@ -193,8 +236,13 @@ void X11WindowAutomation::drainEvents() {
         const auto it = names_.find(event.xproperty.window);
         if (it != names_.end()) it->second.known = false;
       }
-    } else if (event.type == DestroyNotify) {
-      names_.erase(event.xdestroywindow.window);
+    } else if (event.type == CreateNotify || event.type == DestroyNotify || event.type == ReparentNotify ||
+               event.type == ConfigureNotify || event.type == CirculateNotify) {
+      // Sent to the parent (selected on frames) or to the window itself:
+      // either way the receiver's list of children may have changed.
+      forgetChildren(receiverOf(event));
+      if (event.type == ReparentNotify) forgetChildren(event.xreparent.parent);
+      if (event.type == DestroyNotify) names_.erase(event.xdestroywindow.window);
     } else if (event.type == MappingNotify) {
       XRefreshKeyboardMapping(&event.xmapping);
     }
@@ -228,11 +276,7 @@ unsigned long X11WindowAutomation::walkTopLevel(const std::function<bool(unsigne
       if (!listed.contains(*it) && visit(*it)) return *it;
       continue;
     }
-    Window* inner = nullptr;
-    unsigned int innerCount = 0;
-    if (XQueryTree(display, *it, &rootOut, &parent, &inner, &innerCount) == 0) continue;
-    std::vector<Window> clients(inner, inner + innerCount);
-    if (inner != nullptr) XFree(inner);
+    const std::vector<unsigned long> clients = childrenOf(*it);
     for (auto client = clients.rbegin(); client != clients.rend(); ++client)
       if (!listed.contains(*client) && namesOf(*client).carries && visit(*client)) return *client;
   }
@@ -326,7 +370,13 @@ bool X11WindowAutomation::waitUntil(const std::function<bool()>& done, int milli
 
 void X11WindowAutomation::mapIfNotShown(unsigned long window) {
   // Mapping an iconic or withdrawn window asks for it in its normal state.
-  if (!isMapped(window) || wmState(window) == kIconicState) XMapWindow(x_->display, window);
+  if (isMapped(window) && wmState(window) != kIconicState) return;
+  XMapWindow(x_->display, window);
+  XFlush(x_->display);
+  // A manager ignores requests about a window it does not manage yet, so
+  // the next request waits until the window is back in its care.
+  const bool managed = windowManagerRuns();
+  waitUntil([&] { return managed ? wmState(window) == kNormalState : isMapped(window); }, kSettleMilliseconds);
 }
 
 unsigned long X11WindowAutomation::activeClient() {

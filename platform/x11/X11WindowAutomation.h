@@ -47,12 +47,17 @@ class X11WindowAutomation final : public os::WindowAutomation {
 
  private:
   struct Connection;
+  // What the search keeps of a window it has seen, kept current by the
+  // events it selected on it.
   struct Names {
     bool known = false;
     bool carries = false;  // has a title or a class: a client's window
     std::string title;     // UTF-8
     std::string instance;
     std::string className;
+    long selected = 0;  // the event mask selected on the window
+    bool childrenKnown = false;
+    std::vector<unsigned long> children;  // of a frame, bottom first
   };
   struct Chord {
     unsigned keycode = 0;
@@ -62,6 +67,9 @@ class X11WindowAutomation final : public os::WindowAutomation {
   bool connected();
   void drainEvents();
   const Names& namesOf(unsigned long window);
+  std::vector<unsigned long> childrenOf(unsigned long frame);
+  void watch(unsigned long window, Names& names, long mask);
+  void forgetChildren(unsigned long window);
   // Walks the top-level windows in search order until visit returns true;
   // the window it stopped at, or 0.
   unsigned long walkTopLevel(const std::function<bool(unsigned long)>& visit);

@@ -148,6 +148,9 @@ TEST_F(WindowsOnX, HideWithdrawsAndTheWindowIsStillFound) {
   EXPECT_TRUE(waitFor([&] { return !desktop.isMapped(c.window); }));
   run({"WINDOW NORMAL,#hiddenclass"});
   EXPECT_TRUE(waitFor([&] { return desktop.isViewable(c.window); }));
+  // ACTIVATE shows a hidden window again and makes it the active one.
+  ScriptHarness& again = run({"WINDOW HIDE,Hidden Window", "WINDOW ACTIVATE,Hidden Window", "%B = @winactive()"});
+  EXPECT_EQ(again.var('B'), "Hidden Window");
 }
 
 TEST_F(WindowsOnX, CloseEndsTheClient) {

@@ -27,6 +27,9 @@ TEST(WindowText, TitlesCompareWithoutRegardToCase) {
       {"Report", "Report Viewer", false},
       {"Report Viewer", "Report", false},
       {"a\xC3", "a\xC3", true},  // a cut sequence compares by its bytes
+      {"\xC3"
+       "A",
+       "\xC3\xA1", false},  // and so does a lead byte before no continuation
       {"", "", true},
   };
   for (const auto& [a, b, same] : cases) EXPECT_EQ(sameTextIgnoringCase(a, b), same) << a << " / " << b;
