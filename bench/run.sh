@@ -20,3 +20,6 @@ sh bench/settings_pairs.sh "$BUILD" 10000 200
 echo
 echo "== string lists"
 sh bench/lists.sh "$BUILD"
+echo
+echo "== other windows: WINEXISTS among 200 windows and SEND, against xdotool"
+sh bench/windows.sh "$BUILD"

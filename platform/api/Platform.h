@@ -13,6 +13,7 @@
 #include "platform/api/Session.h"
 #include "platform/api/SystemInfo.h"
 #include "platform/api/UserInterface.h"
+#include "platform/api/WindowAutomation.h"
 
 namespace quillan::os {
 
@@ -28,6 +29,7 @@ struct Platform {
   IniFiles* iniFiles = nullptr;
   Clipboard* clipboard = nullptr;
   MediaControl* media = nullptr;
+  WindowAutomation* windows = nullptr;
 };
 
 }  // namespace quillan::os

@@ -4,6 +4,7 @@
 #include "runtime/commands/ListCommands.h"
 #include "runtime/commands/ProgramCommands.h"
 #include "runtime/commands/SystemCommands.h"
+#include "runtime/commands/WindowCommands.h"
 #include "runtime/functions/FunctionKeywords.h"
 
 namespace quillan::commands {
@@ -32,6 +33,9 @@ std::vector<core::KeywordTableFacts> allKeywordTables() {
                                  {"CREATE", "CLOSE", "SEEK", "ASSIGN", "LOADFILE", "FILELIST", "DROPFILE", "SAVEFILE",
                                   "PUT", "ADD", "DELETE", "CLEAR", "REGKEYS", "REGVALS", "INSERT", "COPY", "PASTE"}));
   tables.push_back(core::factsOf("CLIPBOARD operations", kClipboardActions, {"CLEAR", "APPEND", "SET"}));
+  tables.push_back(core::factsOf(
+      "WINDOW operations", kWindowActions,
+      {"ACTIVATE", "MAXIMIZE", "ICONIZE", "NORMAL", "POSITION", "ONTOP", "CLOSE", "SEND", "HIDE", "MESSAGE"}));
   return tables;
 }
 

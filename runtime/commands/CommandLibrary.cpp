@@ -5,6 +5,7 @@
 #include "runtime/commands/ProgramCommands.h"
 #include "runtime/commands/SimpleCommands.h"
 #include "runtime/commands/SystemCommands.h"
+#include "runtime/commands/WindowCommands.h"
 #include "runtime/core/ControlFlow.h"
 
 namespace quillan::commands {
@@ -12,7 +13,7 @@ namespace quillan::commands {
 const core::CommandSet& standardCommands() {
   static const core::CommandSet set{kSimpleCommands,   core::kControlFlowCommands, kProgramCommands, kDialogCommands,
                                     kRegistryCommands, kIniFileCommands,           kOptionCommands,  kListCommands,
-                                    kClipboardCommands};
+                                    kClipboardCommands, kWindowCommands};
   return set;
 }
 

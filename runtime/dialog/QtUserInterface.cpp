@@ -168,10 +168,10 @@ std::string QtUserInterface::applicationTitle() const {
   return title_ ? *title_ : fromDisplay(QApplication::applicationDisplayName());
 }
 
-void QtUserInterface::setApplicationTitle(std::string_view title) {
-  title_.emplace(title);
-  QApplication::setApplicationDisplayName(toDisplay(title));
-}
+// Kept here and not made the application's display name: Qt appends the
+// display name to every window title it gives the desktop, and a script's
+// windows must carry exactly their captions, which other scripts search for.
+void QtUserInterface::setApplicationTitle(std::string_view title) { title_.emplace(title); }
 
 void QtUserInterface::setApplicationIconFrom(std::string_view path) {
   std::ifstream in(posix::toSystemPath(path), std::ios::binary);

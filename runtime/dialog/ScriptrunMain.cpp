@@ -11,6 +11,7 @@
 #include "platform/ini/ProfileIniFiles.h"
 #include "platform/locale/PosixClock.h"
 #include "platform/locale/PosixLocale.h"
+#include "platform/nowindows/UnavailableWindows.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/process/PosixProcesses.h"
 #include "platform/process/PosixSystemInfo.h"
@@ -31,6 +32,9 @@
 #include "runtime/dialog/UnattendedDialogHost.h"
 #include "runtime/dialog/UnattendedUserInterface.h"
 #include "runtime/functions/FunctionLibrary.h"
+#ifdef QUILLAN_HAVE_X11
+#include "platform/x11/X11WindowAutomation.h"
+#endif
 
 namespace {
 
@@ -129,7 +133,6 @@ int main(int argc, char** argv) {
 
   int qtArgc = 1;
   dialog::ScriptApplication app(qtArgc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Quillan"));
   QApplication::setQuitOnLastWindowClosed(false);
 
   // The one place where the two modes part: with nobody at the screen the
@@ -148,6 +151,9 @@ int main(int argc, char** argv) {
     sessionManager = std::make_unique<dialog::LogindSessionManager>();
     tray = std::make_unique<dialog::QtTrayShell>();
   }
+  // The title until the script names one. Not the application's display
+  // name, which Qt would append to the title of every window.
+  ui->setApplicationTitle("Quillan");
   posix::PosixFileSystem fs;
   reg::SqliteRegistry registry(reg::SqliteRegistry::defaultPath());
   registry.onRefused([](const std::string& why) { std::fprintf(stderr, "scriptrun: %s\n", why.c_str()); });
@@ -161,8 +167,15 @@ int main(int argc, char** argv) {
   ini::ProfileIniFiles iniFiles(fs.userConfigDir());
   dialog::QtClipboard clipboard;
   dialog::QtMediaControl media;
+  // Other windows: the X display, opened when a script first asks for one.
+  const auto reportWindows = [](const std::string& why) { std::fprintf(stderr, "scriptrun: %s\n", why.c_str()); };
+#ifdef QUILLAN_HAVE_X11
+  x11::X11WindowAutomation windows([&ui] { ui->processMessages(); }, reportWindows);
+#else
+  nowindows::UnavailableWindows windows("this build of scriptrun has no X11 support", reportWindows);
+#endif
   core::Runtime rt(os::Platform{ui.get(), &fs, &registry, &regional, &clock, &processes, &system, sessionManager.get(),
-                                &iniFiles, &clipboard, &media});
+                                &iniFiles, &clipboard, &media, &windows});
   rt.commands = &commands::standardCommands();
   std::unique_ptr<dialog::QtDialogHost> dialogs =
       session ? std::make_unique<dialog::UnattendedDialogHost>(rt, *session, *tray)

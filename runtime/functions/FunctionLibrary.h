@@ -22,5 +22,6 @@ extern const std::span<const FunctionRow> kUserFunctions;
 extern const std::span<const FunctionRow> kSettingsFunctions;
 extern const std::span<const FunctionRow> kListFunctions;
 extern const std::span<const FunctionRow> kMediaFunctions;
+extern const std::span<const FunctionRow> kWindowFunctions;
 
 }  // namespace quillan::functions

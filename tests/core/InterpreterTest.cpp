@@ -66,9 +66,9 @@ TEST(ErrorReport, BoxHasExclamationOkAndApplicationTitle) {
 
 TEST(NotAvailable, EndsTheScriptWithItsOwnReport) {
   ScriptHarness h;
-  h.run({"REM", "WINDOW HIDE,x", "INFO never"});
+  h.run({"REM", "DDE TERMINATE", "INFO never"});
   ASSERT_EQ(h.ui.boxes.size(), 1u);
-  EXPECT_EQ(h.ui.boxes[0].text, "The command WINDOW is not available in this version of the runtime\rat line   2");
+  EXPECT_EQ(h.ui.boxes[0].text, "The command DDE is not available in this version of the runtime\rat line   2");
   EXPECT_EQ(h.rt.error, core::kNotAvailable);
 }
 

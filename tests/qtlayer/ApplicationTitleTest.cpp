@@ -12,10 +12,12 @@ namespace {
 
 TEST(ApplicationTitle, ComesBackAsTheBytesTheScriptSet) {
   QtUserInterface ui;
+  const QString displayName = QApplication::applicationDisplayName();
   for (const std::string title : {"Mine", "\xE9", "\xC3\xA9", "\xE9t\xC3\xA9", "\x80\xFF"}) {
     ui.setApplicationTitle(title);
     EXPECT_EQ(ui.applicationTitle(), title);
-    EXPECT_EQ(QApplication::applicationDisplayName(), toDisplay(title));
+    // Qt would append a display name to every window title on the desktop.
+    EXPECT_EQ(QApplication::applicationDisplayName(), displayName);
   }
 }
 
