@@ -27,6 +27,7 @@ std::vector<core::KeywordTableFacts> allKeywordTables() {
   tables.push_back(core::factsOf("INIFILE sub-commands", kIniFileActions, {"OPEN", "WRITE"}));
   tables.push_back(core::factsOf("OPTION settings", kRunOptions,
                                  {"FILENAME", "SLEEPTIME", "FIELDSEP", "REGBUF", "PRIORITY", "SKDELAY"}));
+  tables.push_back(core::factsOf("DDE operations", kDdeOperations, {"LINK", "POKE", "EXECUTE", "TERMINATE"}));
   return tables;
 }
 

@@ -10,7 +10,7 @@ namespace quillan::commands {
 
 const core::CommandSet& standardCommands() {
   static const core::CommandSet set{kSimpleCommands,   core::kControlFlowCommands, kProgramCommands, kDialogCommands,
-                                    kRegistryCommands, kIniFileCommands,           kOptionCommands};
+                                    kRegistryCommands, kIniFileCommands,           kOptionCommands,  kDdeCommands};
   return set;
 }
 

@@ -20,5 +20,6 @@ extern const std::span<const FunctionRow> kSystemFunctions;
 extern const std::span<const FunctionRow> kDialogFunctions;
 extern const std::span<const FunctionRow> kUserFunctions;
 extern const std::span<const FunctionRow> kSettingsFunctions;
+extern const std::span<const FunctionRow> kDdeFunctions;
 
 }  // namespace quillan::functions
