@@ -28,8 +28,7 @@ const core::KeywordTable<DdeOperation> kDdeOperations{"LINKPOKEXECUTERMINATE", k
 
 namespace {
 
-bool run(os::Conversation* conversation, DdeOperation operation, const std::string& first,
-         const std::string& second) {
+bool run(os::Conversation* conversation, DdeOperation operation, const std::string& first, const std::string& second) {
   if (conversation == nullptr) return operation == DdeOperation::Terminate;
   switch (operation) {
     case DdeOperation::Link:
