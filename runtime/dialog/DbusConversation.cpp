@@ -10,7 +10,9 @@
 namespace quillan::dialog {
 namespace {
 
-QString fromAscii(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString fromAscii(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A name travels as UTF-8, converted from script text as the desktop
 // converts it, and is encoded from there.
@@ -19,7 +21,8 @@ std::string utf8Of(std::string_view scriptText) { return fromDisplay(toDisplay(s
 // The call's reply, or an error message: no owner of the name, no such
 // object, a refusal, or no reply in time.
 QDBusMessage call(const QString& service, const QString& topic, const QString& method, const QVariantList& arguments) {
-  QDBusMessage message = QDBusMessage::createMethodCall(service, topic, fromAscii(std::string(dde::kInterface)), method);
+  QDBusMessage message =
+      QDBusMessage::createMethodCall(service, topic, fromAscii(std::string(dde::kInterface)), method);
   message.setArguments(arguments);
   return QDBusConnection::sessionBus().call(message, QDBus::Block, dde::kCallTimeoutMs);
 }

@@ -27,7 +27,10 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"DigitsInsideStay", "a1b2", "a1b2"},
                       NameCase{"UnderscoreIsEncodedSoNoTwoNamesMeet", "a_2E", "a_5F2e"},
                       NameCase{"DotIsEncoded", "a.2E", "a_2E2e"},
-                      NameCase{"NonAsciiBytesAreHex", "Gr\xc3\xbc\xc3\x9f" "e", "gr_C3_BC_C3_9Fe"},
+                      NameCase{"NonAsciiBytesAreHex",
+                               "Gr\xc3\xbc\xc3\x9f"
+                               "e",
+                               "gr_C3_BC_C3_9Fe"},
                       NameCase{"ControlAndHighBytes", std::string_view("\0\x1f\x7f\xff", 4), "_00_1F_7F_FF"},
                       NameCase{"LeadingHexStartsWithUnderscoreAlready", "-x", "_2Dx"}),
     [](const auto& info) { return std::string(info.param.name); });
