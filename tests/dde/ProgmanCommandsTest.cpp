@@ -36,15 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"CommandLineKeepsItsQuotes",
                   "[AddItem(\"/opt/my tool/run\" -x \"a,b\",T)]",
                   {{"AddItem", {"\"/opt/my tool/run\" -x \"a,b\"", "T"}}}},
-        ParseCase{"Empty", "", {}},
-        ParseCase{"Blanks", "  ", {}},
-        ParseCase{"NoBrackets", "CreateGroup(G)", {}},
-        ParseCase{"TextBetween", "[Reload] x [Reload]", {}},
-        ParseCase{"NoClosingBracket", "[CreateGroup(G)", {}},
-        ParseCase{"NoClosingParenthesis", "[CreateGroup(G]", {}},
-        ParseCase{"UnclosedQuote", "[CreateGroup(\"G)]", {}},
-        ParseCase{"NoName", "[(G)]", {}},
-        ParseCase{"OneBadCommandRefusesAll", "[Reload][", {}}),
+        ParseCase{"Empty", "", {}}, ParseCase{"Blanks", "  ", {}}, ParseCase{"NoBrackets", "CreateGroup(G)", {}},
+        ParseCase{"TextBetween", "[Reload] x [Reload]", {}}, ParseCase{"NoClosingBracket", "[CreateGroup(G)", {}},
+        ParseCase{"NoClosingParenthesis", "[CreateGroup(G]", {}}, ParseCase{"UnclosedQuote", "[CreateGroup(\"G)]", {}},
+        ParseCase{"NoName", "[(G)]", {}}, ParseCase{"OneBadCommandRefusesAll", "[Reload][", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ExecCase {
@@ -59,23 +54,26 @@ TEST_P(ExecLine, IsQuotedForTheDesktop) {
   EXPECT_EQ(execValue(splitCommandLine(GetParam().commandLine)), GetParam().exec);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Progman, ExecLine,
-    ::testing::Values(ExecCase{"Plain", "/opt/tool/run.sh -v", "/opt/tool/run.sh -v"},
-                      ExecCase{"BlankInQuotes", "\"/opt/my tool/run\" a", "\"/opt/my tool/run\" a"},
-                      ExecCase{"Dollar", "echo $HOME", "echo \"\\\\$HOME\""},
-                      ExecCase{"Backslash", "x C:\\dir", "x \"C:\\\\\\\\dir\""},
-                      ExecCase{"QuoteInside", "say \"a \"\"b\"", "say \"a b\""},
-                      ExecCase{"PercentIsNoFieldCode", "x 100% %f", "x 100%% %%f"},
-                      ExecCase{"Reserved", "x a;b 'c' (d) *", "x \"a;b\" \"'c'\" \"(d)\" \"*\""},
-                      ExecCase{"EmptyArgument", "x \"\" y", "x \"\" y"},
-                      ExecCase{"LineBreak", "x \"a\nb\"", "x \"a\\nb\""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Progman, ExecLine,
+                         ::testing::Values(ExecCase{"Plain", "/opt/tool/run.sh -v", "/opt/tool/run.sh -v"},
+                                           ExecCase{"BlankInQuotes", "\"/opt/my tool/run\" a",
+                                                    "\"/opt/my tool/run\" a"},
+                                           ExecCase{"Dollar", "echo $HOME", "echo \"\\\\$HOME\""},
+                                           ExecCase{"Backslash", "x C:\\dir", "x \"C:\\\\\\\\dir\""},
+                                           ExecCase{"QuoteInside", "say \"a \"\"b\"", "say \"a b\""},
+                                           ExecCase{"PercentIsNoFieldCode", "x 100% %f", "x 100%% %%f"},
+                                           ExecCase{"Reserved", "x a;b 'c' (d) *", "x \"a;b\" \"'c'\" \"(d)\" \"*\""},
+                                           ExecCase{"EmptyArgument", "x \"\" y", "x \"\" y"},
+                                           ExecCase{"LineBreak", "x \"a\nb\"", "x \"a\\nb\""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DesktopString, EscapesWhatWouldBreakTheLine) {
   EXPECT_EQ(desktopString("a\\b\nc\td\re"), "a\\\\b\\nc\\td\\re");
   EXPECT_EQ(desktopString(" lead"), "\\slead");
-  EXPECT_EQ(desktopString(std::string_view("a\0b\x1b\x7f" "c", 6)), "abc");
+  EXPECT_EQ(desktopString(std::string_view("a\0b\x1b\x7f"
+                                           "c",
+                                           6)),
+            "abc");
   EXPECT_EQ(desktopString("Grüße"), "Grüße");
 }
 

@@ -111,7 +111,8 @@ TEST_F(ProgramGroupsTest, RefusalsChangeNothingOrStopAtTheFailure) {
 }
 
 TEST_F(ProgramGroupsTest, HostileNamesStayInsideTheirDirectories) {
-  const char* names[] = {"../../etc", "/etc/passwd", "..", ".", "a/../../b", "x\ny=z", "tab\there", "Grüße", "\"quoted\""};
+  const char* names[] = {"../../etc", "/etc/passwd", "..",    ".",         "a/../../b",
+                         "x\ny=z",    "tab\there",   "Grüße", "\"quoted\""};
   for (const char* name : names) {
     SCOPED_TRACE(name);
     const std::string quoted = std::string("\"") + name + "\"";

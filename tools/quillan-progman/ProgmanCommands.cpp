@@ -19,9 +19,7 @@ class Reader {
     ++at_;
     return true;
   }
-  std::string fail(std::string_view what) const {
-    return std::string(what) + " at offset " + std::to_string(at_);
-  }
+  std::string fail(std::string_view what) const { return std::string(what) + " at offset " + std::to_string(at_); }
 
   // Up to (not including) the first of stops outside double quotes. The
   // quotes stay: a command line passed as an argument needs its own.
@@ -52,8 +50,7 @@ std::string trimmed(const std::string& text) {
 // An argument that is one quoted text loses its quotes ("My, Tools");
 // one with quotes inside keeps them all ("/opt/my tool/run" -x).
 std::string unquoted(std::string text) {
-  if (text.size() >= 2 && text.front() == '"' && text.back() == '"' &&
-      text.find('"', 1) == text.size() - 1)
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"' && text.find('"', 1) == text.size() - 1)
     return text.substr(1, text.size() - 2);
   return text;
 }

@@ -21,6 +21,7 @@ using namespace quillan;
 // Minutes without any call before the peer leaves; the bus starts it again
 // when a script calls.
 constexpr int kIdleMinutes = 5;
+constexpr int kBusWatchMilliseconds = 1000;
 
 QString latin1(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -91,5 +92,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   idle.start();
+  // When the session ends its bus goes, and nobody can call any more.
+  QTimer busWatch;
+  QObject::connect(&busWatch, &QTimer::timeout, &app, [&app] {
+    if (!QDBusConnection::sessionBus().isConnected()) app.quit();
+  });
+  busWatch.start(kBusWatchMilliseconds);
   return QCoreApplication::exec();
 }

@@ -19,7 +19,7 @@ namespace {
 using Handler = std::string (ProgramGroups::*)(const ProgmanCommand&);
 
 struct CommandRow {
-  std::string_view name;  // upper case
+  std::string_view name;     // upper case
   std::size_t fewest, most;  // arguments
   Handler handler;
 };
@@ -138,8 +138,8 @@ std::string ProgramGroups::createGroup(const ProgmanCommand& command) {
   if (name.empty()) return "a group needs a name";
   const std::string group = dde::encodeName(name);
   const std::string directoryName = std::string(kFilePrefix) + group + ".directory";
-  std::string failed = write(directoryFile(group),
-                             "[Desktop Entry]\nType=Directory\nName=" + desktopString(name) + "\nIcon=folder\n");
+  std::string failed =
+      write(directoryFile(group), "[Desktop Entry]\nType=Directory\nName=" + desktopString(name) + "\nIcon=folder\n");
   if (failed.empty())
     failed = write(menuFile(group),
                    "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
@@ -147,13 +147,19 @@ std::string ProgramGroups::createGroup(const ProgmanCommand& command) {
                    "<Menu>\n"
                    "  <Name>Applications</Name>\n"
                    "  <Menu>\n"
-                   "    <Name>" + std::string(kFilePrefix) + group + "</Name>\n"
-                   "    <Directory>" + directoryName + "</Directory>\n"
-                   "    <Include>\n"
-                   "      <Category>X-Quillan-" + group + "</Category>\n"
-                   "    </Include>\n"
-                   "  </Menu>\n"
-                   "</Menu>\n");
+                   "    <Name>" +
+                       std::string(kFilePrefix) + group +
+                       "</Name>\n"
+                       "    <Directory>" +
+                       directoryName +
+                       "</Directory>\n"
+                       "    <Include>\n"
+                       "      <Category>X-Quillan-" +
+                       group +
+                       "</Category>\n"
+                       "    </Include>\n"
+                       "  </Menu>\n"
+                       "</Menu>\n");
   if (failed.empty()) current_ = group;
   return failed;
 }
@@ -189,9 +195,10 @@ std::string ProgramGroups::addItem(const ProgmanCommand& command) {
   std::string name = argument(command, kItemName);
   if (name.empty()) name = baseName(commandLine.front());
   if (name.empty()) return "an item needs a name";
-  std::string entry = "[Desktop Entry]\nType=Application\nName=" + desktopString(name) +
-                      "\nExec=" + execValue(commandLine) + "\n";
-  if (const std::string& icon = argument(command, kItemIcon); !icon.empty()) entry += "Icon=" + desktopString(icon) + "\n";
+  std::string entry =
+      "[Desktop Entry]\nType=Application\nName=" + desktopString(name) + "\nExec=" + execValue(commandLine) + "\n";
+  if (const std::string& icon = argument(command, kItemIcon); !icon.empty())
+    entry += "Icon=" + desktopString(icon) + "\n";
   if (const std::string& dir = argument(command, kItemDirectory); !dir.empty())
     entry += "Path=" + desktopString(dir) + "\n";
   entry += "Categories=X-Quillan-" + current_ + ";\n";

@@ -18,8 +18,8 @@
 namespace quillan::progman {
 
 struct MenuPlaces {
-  std::string menus;        // $XDG_CONFIG_HOME/menus/applications-merged
-  std::string directories;  // $XDG_DATA_HOME/desktop-directories
+  std::string menus;         // $XDG_CONFIG_HOME/menus/applications-merged
+  std::string directories;   // $XDG_DATA_HOME/desktop-directories
   std::string applications;  // $XDG_DATA_HOME/applications
 };
 
