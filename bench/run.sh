@@ -14,3 +14,6 @@ sh bench/counting_loop.sh "$BUILD"
 echo
 echo "== the counting loop with a shown dialog, and how soon scriptrun shows it"
 sh bench/startup.sh "$BUILD"
+echo
+echo "== DDEITEM against the test peer, a raw QtDBus call and gdbus"
+sh bench/dde_requests.sh "$BUILD"

@@ -19,9 +19,13 @@ std::string busConfig(const std::string& dir) {
          " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
          "<busconfig>\n"
          "  <type>session</type>\n"
-         "  <listen>unix:tmpdir=" + dir + "</listen>\n"
+         "  <listen>unix:tmpdir=" +
+         dir +
+         "</listen>\n"
          "  <auth>EXTERNAL</auth>\n"
-         "  <servicedir>" + dir + "/services</servicedir>\n"
+         "  <servicedir>" +
+         dir +
+         "/services</servicedir>\n"
          "  <policy context=\"default\">\n"
          "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
          "    <allow eavesdrop=\"true\"/>\n"
@@ -56,8 +60,7 @@ TEST(ProgmanActivation, ALinkStartsThePeerAndTheEntryIsValid) {
             "Categories=X-Quillan-quillan_20tools;\n");
   EXPECT_TRUE(fs::exists(dir + "/config/menus/applications-merged/quillan-progman-quillan_20tools.menu"));
   EXPECT_TRUE(fs::exists(dir + "/data/desktop-directories/quillan-progman-quillan_20tools.directory"));
-  for (const std::string& file :
-       {entry, dir + "/data/desktop-directories/quillan-progman-quillan_20tools.directory"}) {
+  for (const std::string& file : {entry, dir + "/data/desktop-directories/quillan-progman-quillan_20tools.directory"}) {
     const auto valid = runProgram(DESKTOP_FILE_VALIDATE_PATH, {file});
     EXPECT_EQ(valid.status, 0) << file << ": " << valid.out << valid.err;
   }
