@@ -51,9 +51,9 @@ double scriptRequests(int count) {
 
 double rawRequests(int count) {
   const auto text = [](const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); };
-  QDBusMessage request = QDBusMessage::createMethodCall(
-      text(dde::busNameFor("Bench")), text(dde::objectPathFor("Sheet")), text(std::string(dde::kInterface)),
-      QStringLiteral("Request"));
+  QDBusMessage request =
+      QDBusMessage::createMethodCall(text(dde::busNameFor("Bench")), text(dde::objectPathFor("Sheet")),
+                                     text(std::string(dde::kInterface)), QStringLiteral("Request"));
   request << QStringLiteral("Price");
   QDBusConnection bus = QDBusConnection::sessionBus();
   const auto start = Clock::now();
