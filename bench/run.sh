@@ -23,3 +23,6 @@ sh bench/lists.sh "$BUILD"
 echo
 echo "== other windows: WINEXISTS among 200 windows and SEND, against xdotool"
 sh bench/windows.sh "$BUILD"
+echo
+echo "== DDEITEM against the test peer, a raw QtDBus call and gdbus"
+sh bench/dde_requests.sh "$BUILD"

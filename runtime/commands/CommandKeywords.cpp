@@ -36,6 +36,7 @@ std::vector<core::KeywordTableFacts> allKeywordTables() {
   tables.push_back(core::factsOf(
       "WINDOW operations", kWindowActions,
       {"ACTIVATE", "MAXIMIZE", "ICONIZE", "NORMAL", "POSITION", "ONTOP", "CLOSE", "SEND", "HIDE", "MESSAGE"}));
+  tables.push_back(core::factsOf("DDE operations", kDdeOperations, {"LINK", "POKE", "EXECUTE", "TERMINATE"}));
   return tables;
 }
 

@@ -11,9 +11,12 @@
 namespace quillan::commands {
 
 const core::CommandSet& standardCommands() {
-  static const core::CommandSet set{kSimpleCommands,   core::kControlFlowCommands, kProgramCommands, kDialogCommands,
-                                    kRegistryCommands, kIniFileCommands,           kOptionCommands,  kListCommands,
-                                    kClipboardCommands, kWindowCommands};
+  static const core::CommandSet set{kSimpleCommands,    core::kControlFlowCommands,
+                                    kProgramCommands,   kDialogCommands,
+                                    kRegistryCommands,  kIniFileCommands,
+                                    kOptionCommands,    kListCommands,
+                                    kClipboardCommands, kWindowCommands,
+                                    kDdeCommands};
   return set;
 }
 

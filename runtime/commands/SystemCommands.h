@@ -14,6 +14,7 @@ namespace quillan::commands {
 extern const std::span<const core::CommandRow> kRegistryCommands;
 extern const std::span<const core::CommandRow> kIniFileCommands;
 extern const std::span<const core::CommandRow> kOptionCommands;
+extern const std::span<const core::CommandRow> kDdeCommands;
 
 enum class RegistryAction : std::uint8_t { Write, Delete };
 // WRITE and DELETE in "WRITEDELETE".
@@ -26,5 +27,9 @@ extern const core::KeywordTable<IniFileAction> kIniFileActions;
 enum class RunOption : std::uint8_t { FileName, SleepTime, FieldSep, RegBuf, Priority, SkDelay };
 // The six settings in "FILENAMESLEEPTIMEFIELDSEPREGBUFPRIORITYSKDELAY".
 extern const core::KeywordTable<RunOption> kRunOptions;
+
+enum class DdeOperation : std::uint8_t { Link, Poke, Execute, Terminate };
+// LINK, POKE, EXECUTE and TERMINATE in "LINKPOKEXECUTERMINATE".
+extern const core::KeywordTable<DdeOperation> kDdeOperations;
 
 }  // namespace quillan::commands

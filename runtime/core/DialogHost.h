@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/api/Conversation.h"
 #include "runtime/core/ScriptList.h"
 
 namespace quillan::core {
@@ -213,6 +214,10 @@ class DialogHost {
   virtual void abandonDialog() = 0;
   // Asks the window to close as the script does: the close is accepted.
   virtual void close() = 0;
+  // The conversation with another program that the shown dialog holds
+  // (DDE and DDEITEM); null while no dialog is shown. It ends when the
+  // window closes.
+  virtual os::Conversation* conversation() { return nullptr; }
 
   // --- Elements ----------------------------------------------------------
   // Gives the element of that name the value; false when there is no such

@@ -276,6 +276,7 @@ void TDlgForm::FormCloseQuery(bool& canClose) {
 }
 
 void TDlgForm::FormClose() {
+  ddeClientConv_.terminate();
   if (savePos_) {
     WindowPlace place;
     const Qt::WindowStates state = windowState();

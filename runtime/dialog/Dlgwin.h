@@ -17,6 +17,7 @@
 
 #include "runtime/core/DialogHost.h"
 #include "runtime/core/Runtime.h"
+#include "runtime/dialog/DbusConversation.h"
 #include "runtime/dialog/DialogGeometry.h"
 #include "runtime/dialog/ElementWidgets.h"
 #include "runtime/dialog/TaskIcon.h"
@@ -70,6 +71,9 @@ class TDlgForm final : public QWidget {
   bool smallCaption() const { return smallCaption_; }
   bool staysOnTop() const { return onTop_; }
   QPushButton* defaultButton() const { return defaultButton_; }
+  // The window's conversation with another program; it ends when the
+  // window closes.
+  os::Conversation& conversation() { return ddeClientConv_; }
   static FrameMetrics frameMetrics(const QWidget& window);
 
   // --- For the element kinds' makers (ElementKinds.cpp) --------------------
@@ -123,6 +127,7 @@ class TDlgForm final : public QWidget {
   bool smallCaption_ = false;
   bool onTop_ = false;
   std::vector<QStatusBar*> statusBars_;
+  DbusConversation ddeClientConv_;
 };
 
 }  // namespace quillan::dialog

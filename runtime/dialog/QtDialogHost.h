@@ -29,6 +29,7 @@ class QtDialogHost : public core::DialogHost, public DialogOwner {
   void showDialog() override;
   void abandonDialog() override;
   void close() override;
+  os::Conversation* conversation() override { return exists_ && form_ ? &form_->conversation() : nullptr; }
 
   bool setElement(std::string_view name, std::string_view value) override;
   core::ElementResult readElement(std::string_view name, std::string& value) override;

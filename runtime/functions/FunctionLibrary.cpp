@@ -5,7 +5,8 @@ namespace quillan::functions {
 const FunctionSet& standardFunctions() {
   static const FunctionSet set{kStringFunctions,   kArithmeticFunctions, kRealFunctions,   kDateTimeFunctions,
                                kKeyFunctions,      kSystemFunctions,     kDialogFunctions, kUserFunctions,
-                               kSettingsFunctions, kListFunctions,       kMediaFunctions, kWindowFunctions};
+                               kSettingsFunctions, kListFunctions,       kMediaFunctions,  kWindowFunctions,
+                               kDdeFunctions};
   return set;
 }
 

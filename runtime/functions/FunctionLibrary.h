@@ -23,5 +23,6 @@ extern const std::span<const FunctionRow> kSettingsFunctions;
 extern const std::span<const FunctionRow> kListFunctions;
 extern const std::span<const FunctionRow> kMediaFunctions;
 extern const std::span<const FunctionRow> kWindowFunctions;
+extern const std::span<const FunctionRow> kDdeFunctions;
 
 }  // namespace quillan::functions

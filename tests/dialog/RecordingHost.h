@@ -44,6 +44,8 @@ class RecordingHost final : public core::DialogHost {
   // What answers: a name to refuse (error 21), an icon that does not load.
   std::string refuseName;
   bool iconFails = false;
+  // The conversation the shown dialog holds; it ends when the dialog closes.
+  os::Conversation* conversationHeld = nullptr;
 
   // WAIT's clock and what happens in each idle round.
   std::int64_t now = 0;
@@ -78,7 +80,9 @@ class RecordingHost final : public core::DialogHost {
   void close() override {
     ++closes;
     shown = false;
+    if (conversationHeld != nullptr) conversationHeld->terminate();
   }
+  os::Conversation* conversation() override { return shown ? conversationHeld : nullptr; }
   bool setElement(std::string_view name, std::string_view value) override {
     Element* e = find(name);
     if (e == nullptr) return false;
