@@ -1,2 +1,0 @@
-INFO first
-DDE TERMINATE
