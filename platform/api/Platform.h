@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/api/Clock.h"
+#include "platform/api/FileOperations.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/IniFiles.h"
 #include "platform/api/Locale.h"
@@ -24,6 +25,7 @@ struct Platform {
   SystemInfo* system = nullptr;
   SessionManager* sessionManager = nullptr;
   IniFiles* iniFiles = nullptr;
+  FileOperations* files = nullptr;
 };
 
 }  // namespace quillan::os

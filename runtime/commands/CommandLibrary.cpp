@@ -1,6 +1,7 @@
 #include "runtime/commands/CommandLibrary.h"
 
 #include "runtime/commands/DialogCommands.h"
+#include "runtime/commands/FileCommands.h"
 #include "runtime/commands/ProgramCommands.h"
 #include "runtime/commands/SimpleCommands.h"
 #include "runtime/commands/SystemCommands.h"
@@ -10,7 +11,8 @@ namespace quillan::commands {
 
 const core::CommandSet& standardCommands() {
   static const core::CommandSet set{kSimpleCommands,   core::kControlFlowCommands, kProgramCommands, kDialogCommands,
-                                    kRegistryCommands, kIniFileCommands,           kOptionCommands};
+                                    kRegistryCommands, kIniFileCommands,           kOptionCommands,  kFileCommands,
+                                    kDirectoryCommands};
   return set;
 }
 

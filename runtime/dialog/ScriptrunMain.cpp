@@ -11,6 +11,7 @@
 #include "platform/ini/ProfileIniFiles.h"
 #include "platform/locale/PosixClock.h"
 #include "platform/locale/PosixLocale.h"
+#include "platform/posix/PosixFileOperations.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/process/PosixProcesses.h"
 #include "platform/process/PosixSystemInfo.h"
@@ -147,6 +148,7 @@ int main(int argc, char** argv) {
     tray = std::make_unique<dialog::QtTrayShell>();
   }
   posix::PosixFileSystem fs;
+  posix::PosixFileOperations files;
   reg::SqliteRegistry registry(reg::SqliteRegistry::defaultPath());
   registry.onRefused([](const std::string& why) { std::fprintf(stderr, "scriptrun: %s\n", why.c_str()); });
   locale::PosixLocale regional;
@@ -159,6 +161,7 @@ int main(int argc, char** argv) {
   ini::ProfileIniFiles iniFiles(fs.userConfigDir());
   core::Runtime rt(
       os::Platform{ui.get(), &fs, &registry, &regional, &clock, &processes, &system, sessionManager.get(), &iniFiles});
+  rt.os.files = &files;
   rt.commands = &commands::standardCommands();
   std::unique_ptr<dialog::QtDialogHost> dialogs =
       session ? std::make_unique<dialog::UnattendedDialogHost>(rt, *session, *tray)

@@ -25,6 +25,7 @@ struct ScriptHarness {
 
   ScriptHarness() {
     rt.os.iniFiles = &iniFiles;
+    rt.os.files = &fs;
     rt.commands = &commands::standardCommands();
     functions::installFunctions(rt, functions::standardFunctions());
     core::prepare(rt, "/work/test.exe", {});
