@@ -14,3 +14,6 @@ sh bench/counting_loop.sh "$BUILD"
 echo
 echo "== the counting loop with a shown dialog, and how soon scriptrun shows it"
 sh bench/startup.sh "$BUILD"
+echo
+echo "== FILELIST's directory search against find, 20,000 files"
+"$BUILD/bench/filelist" 20000

@@ -74,10 +74,15 @@ class FileOperations {
   virtual bool removeDirectory(std::string_view path) = 0;
 
   // Calls visit with each entry of the directory ("." and ".." left out)
-  // whose name `wanted` accepts, in the order the file system keeps them,
-  // until visit returns false. Only accepted entries are looked at beyond
-  // their names. False when the directory cannot be read.
-  using NameFilter = std::function<bool(std::string_view name)>;
+  // that `wanted` accepts by its name and kind, in the order the file
+  // system keeps them, until visit returns false. Only accepted entries
+  // are looked at further, and a brief look skips what costs most: then
+  // only the directory, hidden, system and archive bits are filled in
+  // (not read-only, size or time). False when the directory cannot be
+  // read.
+  enum class EntryKind : std::uint8_t { File, Directory, Unknown };  // Unknown: a link, or not told
+  enum class Look : std::uint8_t { Skip, Brief, Full };
+  using NameFilter = std::function<Look(std::string_view name, EntryKind kind)>;
   using EntryVisitor = std::function<bool(const DirectoryEntry&)>;
   virtual bool readDirectory(std::string_view dir, const NameFilter& wanted, const EntryVisitor& visit) = 0;
 

@@ -37,8 +37,7 @@ bool FakeFileSystem::copyFile(std::string_view from, std::string_view to, bool r
   if (faults.next("copyFile") != 0) return false;
   const auto source = files.find(key(from));
   const std::string target = key(to);
-  if (source == files.end() || directories.count(target) != 0 || directories.count(parentOf(target)) == 0)
-    return false;
+  if (source == files.end() || directories.count(target) != 0 || directories.count(parentOf(target)) == 0) return false;
   const std::string temp = parentOf(target) + "/." + nameOf(target) + ".copy";
   files[temp] = source->second.substr(0, source->second.size() / 2);
   if (faults.next("copyWrite") != 0 || (!replace && files.count(target) != 0)) {
@@ -89,8 +88,7 @@ std::optional<os::LocalDateTime> FakeFileSystem::writableFileTime(std::string_vi
   if (faults.next("writableFileTime") != 0) return std::nullopt;
   const std::string k = key(path);
   const auto bits = attributeBits.find(k);
-  if (files.count(k) == 0 || (bits != attributeBits.end() && (bits->second & os::kReadOnly) != 0))
-    return std::nullopt;
+  if (files.count(k) == 0 || (bits != attributeBits.end() && (bits->second & os::kReadOnly) != 0)) return std::nullopt;
   const auto time = times.find(k);
   return time == times.end() ? os::LocalDateTime{} : time->second;
 }
@@ -170,7 +168,8 @@ bool FakeFileSystem::readDirectory(std::string_view dir, const NameFilter& wante
   for (const auto& [file, contents] : files)
     if (parentOf(file) == k) below.insert(file);
   for (const std::string& path : below) {
-    if (!wanted(nameOf(path))) continue;
+    if (wanted(nameOf(path), directories.count(path) != 0 ? EntryKind::Directory : EntryKind::File) == Look::Skip)
+      continue;
     os::DirectoryEntry entry;
     entry.name = nameOf(path);
     entry.attributes = *attributes(path);

@@ -165,10 +165,11 @@ void readStrings(std::string_view resource, bool wide, VersionInfo& info) {
   const struct {
     std::string_view key;
     std::string VersionInfo::*field;
-  } kFields[] = {{"CompanyName", &VersionInfo::companyName},       {"OriginalFilename", &VersionInfo::originalFilename},
-                 {"FileVersion", &VersionInfo::fileVersion},       {"ProductName", &VersionInfo::productName},
-                 {"FileDescription", &VersionInfo::fileDescription}, {"ProductVersion", &VersionInfo::productVersion},
-                 {"LegalCopyright", &VersionInfo::legalCopyright}};
+  } kFields[] = {
+      {"CompanyName", &VersionInfo::companyName},         {"OriginalFilename", &VersionInfo::originalFilename},
+      {"FileVersion", &VersionInfo::fileVersion},         {"ProductName", &VersionInfo::productName},
+      {"FileDescription", &VersionInfo::fileDescription}, {"ProductVersion", &VersionInfo::productVersion},
+      {"LegalCopyright", &VersionInfo::legalCopyright}};
   for (const auto& field : kFields)
     if (const std::optional<Block> value = tree.child(*table, field.key)) info.*field.field = tree.text(*value);
 }

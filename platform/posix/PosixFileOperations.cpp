@@ -190,11 +190,21 @@ bool PosixFileOperations::readDirectory(std::string_view dir, const NameFilter& 
   std::string full;
   while (const dirent* item = ::readdir(stream.get())) {
     const std::string_view name = item->d_name;
-    if (name == "." || name == ".." || !wanted(name)) continue;
+    const EntryKind kind = item->d_type == DT_DIR   ? EntryKind::Directory
+                           : item->d_type == DT_REG ? EntryKind::File
+                                                    : EntryKind::Unknown;
+    if (name == "." || name == "..") continue;
+    const Look look = wanted(name, kind);
+    if (look == Look::Skip) continue;
     struct stat st {};
-    // A link is described by what it points to; a dangling one by itself.
-    if (::fstatat(dirFd, item->d_name, &st, 0) != 0 && ::fstatat(dirFd, item->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (look == Look::Brief && kind != EntryKind::Unknown) {
+      // The kind stands for the mode: no write bit is looked at.
+      st.st_mode = (kind == EntryKind::Directory ? S_IFDIR : S_IFREG) | S_IWUSR;
+    } else if (::fstatat(dirFd, item->d_name, &st, 0) != 0 &&
+               ::fstatat(dirFd, item->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+      // A link is described by what it points to; a dangling one by itself.
       continue;
+    }
     entry.name = name;
     entry.symbolicLink = item->d_type == DT_LNK;
     if (item->d_type == DT_UNKNOWN) {
@@ -204,7 +214,7 @@ bool PosixFileOperations::readDirectory(std::string_view dir, const NameFilter& 
     full.assign(base).append(name);
     entry.attributes = attributesOf(st.st_mode, storedWord(full.c_str()).value_or(0), name);
     entry.size = S_ISDIR(st.st_mode) ? 0 : static_cast<std::uint64_t>(st.st_size);
-    entry.modified = localTimeOf(st.st_mtim);
+    entry.modified = look == Look::Full ? localTimeOf(st.st_mtim) : os::LocalDateTime{};
     if (!visit(entry)) break;
   }
   return true;

@@ -72,9 +72,9 @@ std::optional<std::string> canonicalPath(const std::string& path) {
 }
 
 constexpr std::array<std::string_view, 3> kRamTypes = {"tmpfs", "ramfs", "devtmpfs"};
-constexpr std::array<std::string_view, 14> kNetworkTypes = {
-    "nfs",  "nfs4",      "cifs",   "smb3", "smbfs", "ncpfs",      "afs",
-    "9p",   "ceph",      "glusterfs", "lustre", "davfs", "fuse.sshfs", "fuse.rclone"};
+constexpr std::array<std::string_view, 14> kNetworkTypes = {"nfs",    "nfs4",  "cifs",       "smb3",       "smbfs",
+                                                            "ncpfs",  "afs",   "9p",         "ceph",       "glusterfs",
+                                                            "lustre", "davfs", "fuse.sshfs", "fuse.rclone"};
 constexpr std::array<std::string_view, 2> kCdTypes = {"iso9660", "udf"};
 
 template <std::size_t N>
@@ -160,13 +160,11 @@ os::DriveType driveTypeOf(const std::string& systemPath) {
   const std::vector<MountEntry> table = readMountTable();
   const MountEntry* mount = findMount(table, st.st_dev, *canonical);
   if (mount == nullptr) return os::DriveType::Fixed;
-  if (const os::DriveType byType = driveTypeOfFileSystem(mount->type); byType != os::DriveType::Unknown)
-    return byType;
+  if (const os::DriveType byType = driveTypeOfFileSystem(mount->type); byType != os::DriveType::Unknown) return byType;
   // A block device: sysfs tells an optical drive by its name and a
   // removable disk by its flag, which a partition keeps on its disk (the
   // directory above the partition's own).
-  const std::string block =
-      "/sys/dev/block/" + std::to_string(mount->major) + ":" + std::to_string(mount->minor);
+  const std::string block = "/sys/dev/block/" + std::to_string(mount->major) + ":" + std::to_string(mount->minor);
   const std::optional<std::string> device = canonicalPath(block);
   if (!device) return os::DriveType::Fixed;
   const std::string name = device->substr(device->find_last_of('/') + 1);

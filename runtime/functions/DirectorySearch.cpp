@@ -21,8 +21,18 @@ char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) :
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
-bool isCandidate(std::uint8_t attributes, std::uint8_t mask) {
-  return (attributes & kFoundOnlyOnRequest & ~mask) == 0;
+bool isCandidate(std::uint8_t attributes, std::uint8_t mask) { return (attributes & kFoundOnlyOnRequest & ~mask) == 0; }
+
+using os::FileOperations;
+
+// How closely to look at an entry the pattern matches. A plain file can
+// never pass a mask of directories alone, so a search for directories
+// need not look at the files at all; and only the read-only bit, the size
+// and the time need the entry's full facts.
+FileOperations::Look lookAt(FileOperations::EntryKind kind, const EntrySelection& selection) {
+  if (selection.mask == os::kDirectory && kind == FileOperations::EntryKind::File) return FileOperations::Look::Skip;
+  const bool full = selection.size || selection.time || (selection.mask & os::kReadOnly) != 0;
+  return full ? FileOperations::Look::Full : FileOperations::Look::Brief;
 }
 
 bool matchFrom(std::string_view pattern, std::string_view name) {
@@ -49,9 +59,11 @@ bool matchFrom(std::string_view pattern, std::string_view name) {
 }
 
 void listInto(os::FileOperations& files, const std::string& dir, std::string_view pattern, std::string_view dirPart,
-              const EntrySelection& selection, char separator, const std::function<void(std::string)>& add,
-              int depth) {
-  const auto wanted = [&](std::string_view name) { return name.front() != '.' && matchesWildcards(pattern, name); };
+              const EntrySelection& selection, char separator, const std::function<void(std::string)>& add, int depth) {
+  const auto wanted = [&](std::string_view name, FileOperations::EntryKind kind) {
+    if (name.front() == '.' || !matchesWildcards(pattern, name)) return FileOperations::Look::Skip;
+    return lookAt(kind, selection);
+  };
   std::vector<std::pair<std::string, std::string>> found;  // formatted, then the directory to go down into
   files.readDirectory(dir, wanted, [&](const os::DirectoryEntry& entry) {
     if (!isCandidate(entry.attributes, selection.mask)) return true;
@@ -134,7 +146,10 @@ std::string firstMatch(os::FileOperations& files, std::string_view specification
   const std::string dir = dirPart.empty() ? std::string(".") : std::string(dirPart);
   std::string result;
   files.readDirectory(
-      dir, [&](std::string_view name) { return matchesWildcards(pattern, name); },
+      dir,
+      [&](std::string_view name, FileOperations::EntryKind kind) {
+        return matchesWildcards(pattern, name) ? lookAt(kind, selection) : FileOperations::Look::Skip;
+      },
       [&](const os::DirectoryEntry& entry) {
         if (!isCandidate(entry.attributes, selection.mask)) return true;
         result = formatEntry(entry, dirPart, selection, separator);
@@ -155,8 +170,7 @@ void listEntries(os::FileOperations& files, std::string_view path, const EntrySe
   }
   std::string dirPart(path);
   if (dirPart.empty() || !isSeparator(dirPart.back())) dirPart.push_back('/');
-  listInto(files, std::string(path.empty() ? std::string_view(".") : path), "*", dirPart, selection, separator, add,
-           0);
+  listInto(files, std::string(path.empty() ? std::string_view(".") : path), "*", dirPart, selection, separator, add, 0);
 }
 
 }  // namespace quillan::functions

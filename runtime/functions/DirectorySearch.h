@@ -16,10 +16,10 @@
 namespace quillan::functions {
 
 struct EntrySelection {
-  std::uint8_t mask = 0;  // os::FileAttribute bits the letters named
-  bool name = false;      // F (implied when neither Z nor T is given)
-  bool size = false;      // Z
-  bool time = false;      // T
+  std::uint8_t mask = 0;   // os::FileAttribute bits the letters named
+  bool name = false;       // F (implied when neither Z nor T is given)
+  bool size = false;       // Z
+  bool time = false;       // T
   bool recursive = false;  // "*": directories, and down the tree
 };
 

@@ -52,8 +52,10 @@ std::string_view driveTypeName(os::DriveType type) {
   constexpr struct {
     os::DriveType type;
     std::string_view name;
-  } kNames[] = {{os::DriveType::Removable, "Removable"}, {os::DriveType::Fixed, "Fixed"},
-                {os::DriveType::Network, "Network"},     {os::DriveType::CdRom, "CD-ROM"},
+  } kNames[] = {{os::DriveType::Removable, "Removable"},
+                {os::DriveType::Fixed, "Fixed"},
+                {os::DriveType::Network, "Network"},
+                {os::DriveType::CdRom, "CD-ROM"},
                 {os::DriveType::Ram, "RAM"}};
   for (const auto& row : kNames)
     if (row.type == type) return row.name;
@@ -97,11 +99,14 @@ struct VersionLetter {
   char letter;
   std::string peicon::VersionInfo::*field;
 };
-constexpr VersionLetter kVersionLetters[] = {
-    {'C', &peicon::VersionInfo::companyName},    {'D', &peicon::VersionInfo::fileDescription},
-    {'N', &peicon::VersionInfo::originalFilename}, {'P', &peicon::VersionInfo::productName},
-    {'T', &peicon::VersionInfo::type},           {'V', &peicon::VersionInfo::fileVersion},
-    {'X', &peicon::VersionInfo::productVersion},  {'Y', &peicon::VersionInfo::legalCopyright}};
+constexpr VersionLetter kVersionLetters[] = {{'C', &peicon::VersionInfo::companyName},
+                                             {'D', &peicon::VersionInfo::fileDescription},
+                                             {'N', &peicon::VersionInfo::originalFilename},
+                                             {'P', &peicon::VersionInfo::productName},
+                                             {'T', &peicon::VersionInfo::type},
+                                             {'V', &peicon::VersionInfo::fileVersion},
+                                             {'X', &peicon::VersionInfo::productVersion},
+                                             {'Y', &peicon::VersionInfo::legalCopyright}};
 
 void verinfo(Runtime& rt, std::string& result) {
   const std::string path = core::requiredArgument(rt);

@@ -33,45 +33,30 @@ constexpr const char* kAlphaDate = "1353805231";
 INSTANTIATE_TEST_SUITE_P(
     Functions, FileFunctions,
     ::testing::Values(
-        FunctionCase{"@file(dos\\*.exe)", "dos\\Alpha.EXE"},
-        FunctionCase{"@file(/work/dos/B*)", "/work/dos/beta.exe"},
+        FunctionCase{"@file(dos\\*.exe)", "dos\\Alpha.EXE"}, FunctionCase{"@file(/work/dos/B*)", "/work/dos/beta.exe"},
         FunctionCase{"@file(dos/?ETA.EXE)", "dos/beta.exe"},
         FunctionCase{"@file(dos\\alpha.exe,ZT)", std::string("7|") + kAlphaDate},
         FunctionCase{"@file(dos\\alpha.exe,FZ)", "dos\\Alpha.EXE|7"},
-        FunctionCase{"@file(dos\\alpha.exe,t)", kAlphaDate},
-        FunctionCase{"@file(dos\\*.*)", "dos\\Alpha.EXE"},
-        FunctionCase{"@file(dos\\read*.*)", "dos\\readme"},        // "*.*" takes names without a dot
-        FunctionCase{"@file(dos\\*.exe,D)", ""},                   // no directory matches
-        FunctionCase{"@file(dos\\*,D)", "dos\\tools.d"},           // the first entry the mask keeps
-        FunctionCase{"@file(dos\\*.exe,H)", "dos\\.hidden.exe"},   // a dot name is hidden
-        FunctionCase{"@file(dos\\s*)", ""},                        // system files only on request
-        FunctionCase{"@file(dos\\s*,S)", "dos\\sys.exe"},
-        FunctionCase{"@file(dos\\*,R)", "dos\\old.txt"},
+        FunctionCase{"@file(dos\\alpha.exe,t)", kAlphaDate}, FunctionCase{"@file(dos\\*.*)", "dos\\Alpha.EXE"},
+        FunctionCase{"@file(dos\\read*.*)", "dos\\readme"},       // "*.*" takes names without a dot
+        FunctionCase{"@file(dos\\*.exe,D)", ""},                  // no directory matches
+        FunctionCase{"@file(dos\\*,D)", "dos\\tools.d"},          // the first entry the mask keeps
+        FunctionCase{"@file(dos\\*.exe,H)", "dos\\.hidden.exe"},  // a dot name is hidden
+        FunctionCase{"@file(dos\\s*)", ""},                       // system files only on request
+        FunctionCase{"@file(dos\\s*,S)", "dos\\sys.exe"}, FunctionCase{"@file(dos\\*,R)", "dos\\old.txt"},
         FunctionCase{"@file(dos\\*,A)", "dos\\old.txt"},
-        FunctionCase{"@file(dos\\*,RH*)", "dos\\tools.d"},         // "*" keeps only directories
-        FunctionCase{"@file(dos\\nothing)", ""},
-        FunctionCase{"@file(nodir\\*)", ""},
-        FunctionCase{"@file(dos\\)", ""},
-        FunctionCase{"@file()", ""},
-        FunctionCase{"@path(C:\\A\\B.TXT)", "C:\\A\\"},
-        FunctionCase{"@path(/usr/lib/x.so)", "/usr/lib/"},
-        FunctionCase{"@path(C:x)", "C:"},
-        FunctionCase{"@path(plain)", ""},
-        FunctionCase{"@name(C:\\A\\readme.txt.bak)", "readme"},
-        FunctionCase{"@name(/a.b/c)", "c"},
-        FunctionCase{"@name(.profile)", ""},
-        FunctionCase{"@ext(C:\\A\\file.html)", "htm"},
-        FunctionCase{"@ext(/a.b/c)", ""},
-        FunctionCase{"@ext(x.tar.gz)", "gz"},
-        FunctionCase{"@shortname(dos\\beta.exe)", "dos\\beta.exe"},
-        FunctionCase{"@shortname(/work/dos)", "/work/dos"},
-        FunctionCase{"@shortname(dos\\none)", ""},
-        FunctionCase{"@volinfo()", "DATA", Flag::Set},
-        FunctionCase{"@volinfo(C,FS)", "1000|5000", Flag::Set},
-        FunctionCase{"@volinfo(,ntf)", "DATA|Fixed|1000", Flag::Set},
-        FunctionCase{"@volinfo(,T)", "Fixed"},
-        FunctionCase{"@volinfo(,Q)", ""},
-        FunctionCase{"@verinfo(/work/dos/beta.exe)", "??"},
+        FunctionCase{"@file(dos\\*,RH*)", "dos\\tools.d"},  // "*" keeps only directories
+        FunctionCase{"@file(dos\\nothing)", ""}, FunctionCase{"@file(nodir\\*)", ""}, FunctionCase{"@file(dos\\)", ""},
+        FunctionCase{"@file()", ""}, FunctionCase{"@path(C:\\A\\B.TXT)", "C:\\A\\"},
+        FunctionCase{"@path(/usr/lib/x.so)", "/usr/lib/"}, FunctionCase{"@path(C:x)", "C:"},
+        FunctionCase{"@path(plain)", ""}, FunctionCase{"@name(C:\\A\\readme.txt.bak)", "readme"},
+        FunctionCase{"@name(/a.b/c)", "c"}, FunctionCase{"@name(.profile)", ""},
+        FunctionCase{"@ext(C:\\A\\file.html)", "htm"}, FunctionCase{"@ext(/a.b/c)", ""},
+        FunctionCase{"@ext(x.tar.gz)", "gz"}, FunctionCase{"@shortname(dos\\beta.exe)", "dos\\beta.exe"},
+        FunctionCase{"@shortname(/work/dos)", "/work/dos"}, FunctionCase{"@shortname(dos\\none)", ""},
+        FunctionCase{"@volinfo()", "DATA", Flag::Set}, FunctionCase{"@volinfo(C,FS)", "1000|5000", Flag::Set},
+        FunctionCase{"@volinfo(,ntf)", "DATA|Fixed|1000", Flag::Set}, FunctionCase{"@volinfo(,T)", "Fixed"},
+        FunctionCase{"@volinfo(,Q)", ""}, FunctionCase{"@verinfo(/work/dos/beta.exe)", "??"},
         FunctionCase{"@verinfo(dos\\none.exe,TV)", "**|"},
         FunctionCase{"@verinfo(dos\\none.exe,VT)", "**"},  // empty values add no separator in front
         FunctionCase{"@verinfo(dos\\none.exe,TQ)", "**", Flag::Untouched, 13},
@@ -107,13 +92,23 @@ struct WildcardCase {
 };
 
 TEST(Wildcards, MatchWithoutRegardToCase) {
-  const WildcardCase cases[] = {
-      {"*", "anything", true},       {"*.*", "noext", true},       {"*.*", "a.b", true},
-      {"*.txt", "A.TXT", true},      {"*.txt", "a.txt.bak", false}, {"a?c", "abc", true},
-      {"a?c", "ac", false},          {"a*b*c", "aXXbYYc", true},   {"a*b*c", "aXXbYY", false},
-      {"*a", "banana", true},        {"read*.*", "readme", true},  {"read.*", "read", true},
-      {"x.*", "xy", false},          {"", "", true},               {"?", "", false},
-      {"**.*?", "a.b", true},        {"*a*a*a*a*a*b", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false}};
+  const WildcardCase cases[] = {{"*", "anything", true},
+                                {"*.*", "noext", true},
+                                {"*.*", "a.b", true},
+                                {"*.txt", "A.TXT", true},
+                                {"*.txt", "a.txt.bak", false},
+                                {"a?c", "abc", true},
+                                {"a?c", "ac", false},
+                                {"a*b*c", "aXXbYYc", true},
+                                {"a*b*c", "aXXbYY", false},
+                                {"*a", "banana", true},
+                                {"read*.*", "readme", true},
+                                {"read.*", "read", true},
+                                {"x.*", "xy", false},
+                                {"", "", true},
+                                {"?", "", false},
+                                {"**.*?", "a.b", true},
+                                {"*a*a*a*a*a*b", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false}};
   for (const WildcardCase& c : cases)
     EXPECT_EQ(functions::matchesWildcards(c.pattern, c.name), c.matches) << c.pattern << " ~ " << c.name;
 }

@@ -59,22 +59,21 @@ Node stringNode(const std::string& key, const std::string& value, bool wide) {
 
 std::string versionResource(bool wide, const std::string& table = "040904B0", std::uint32_t translation = 0x04B00409) {
   Node strings{table, "", false, {}};
-  for (const auto& [key, value] :
-       std::vector<std::pair<std::string, std::string>>{{"CompanyName", "Harbour Tools"},
-                                                        {"FileDescription", "Tide tables"},
-                                                        {"FileVersion", "1.2.3"},
-                                                        {"LegalCopyright", "(c) 2001"},
-                                                        {"OriginalFilename", "TIDES.EXE"},
-                                                        {"ProductName", "Tides"},
-                                                        {"ProductVersion", "1.2"}})
+  for (const auto& [key, value] : std::vector<std::pair<std::string, std::string>>{{"CompanyName", "Harbour Tools"},
+                                                                                   {"FileDescription", "Tide tables"},
+                                                                                   {"FileVersion", "1.2.3"},
+                                                                                   {"LegalCopyright", "(c) 2001"},
+                                                                                   {"OriginalFilename", "TIDES.EXE"},
+                                                                                   {"ProductName", "Tides"},
+                                                                                   {"ProductVersion", "1.2"}})
     strings.children.push_back(stringNode(key, value, wide));
   std::string pair(4, '\0');
   put32(pair, 0, translation);
-  const Node root{"VS_VERSION_INFO",
-                  std::string(52, '\0'),
-                  false,
-                  {{"StringFileInfo", "", false, {strings}},
-                   {"VarFileInfo", "", false, {{"Translation", pair, false, {}}}}}};
+  const Node root{
+      "VS_VERSION_INFO",
+      std::string(52, '\0'),
+      false,
+      {{"StringFileInfo", "", false, {strings}}, {"VarFileInfo", "", false, {{"Translation", pair, false, {}}}}}};
   return encode(root, wide);
 }
 
@@ -138,13 +137,17 @@ TEST(VersionInfo, TheFirstTranslationChoosesTheTable) {
 }
 
 TEST(VersionInfo, UnicodeBecomesUtf8) {
-  Node table{"040904B0", "", false, {{"CompanyName", std::string("\xE9\x00\x3D\xD8\x00\xDE\x00\xD8\0\0", 10), true, {}}}};
+  Node table{
+      "040904B0", "", false, {{"CompanyName", std::string("\xE9\x00\x3D\xD8\x00\xDE\x00\xD8\0\0", 10), true, {}}}};
   std::string pair(4, '\0');
   put32(pair, 0, 0x04B00409);
-  const Node root{"VS_VERSION_INFO", "", false,
+  const Node root{"VS_VERSION_INFO",
+                  "",
+                  false,
                   {{"StringFileInfo", "", false, {table}}, {"VarFileInfo", "", false, {{"Translation", pair}}}}};
   // e-acute, a pair of surrogates (U+1F600), an unpaired half.
-  EXPECT_EQ(readVersionInfo(peWithVersion(encode(root, true)).bytes).companyName, "\xC3\xA9\xF0\x9F\x98\x80\xEF\xBF\xBD");
+  EXPECT_EQ(readVersionInfo(peWithVersion(encode(root, true)).bytes).companyName,
+            "\xC3\xA9\xF0\x9F\x98\x80\xEF\xBF\xBD");
 }
 
 TEST(VersionInfo, FileTypes) {
@@ -175,7 +178,8 @@ struct Damage {
 TEST(VersionInfo, DamagedFilesGiveNoStrings) {
   constexpr std::uint32_t kDirectoryBit = 0x80000000u;
   const Damage damages[] = {
-      {"TreePointsOutsideTheFile", [](BuiltImage& i) { put32(i.bytes, i.entryAt("", 0) + 4, kDirectoryBit | 0x7FFFFFF0); }},
+      {"TreePointsOutsideTheFile",
+       [](BuiltImage& i) { put32(i.bytes, i.entryAt("", 0) + 4, kDirectoryBit | 0x7FFFFFF0); }},
       {"DataPointsOutsideTheFile", [](BuiltImage& i) { put32(i.bytes, i.dataEntryAt[0], 0xFFFFFF00u); }},
       {"DataLongerThanTheFile", [](BuiltImage& i) { put32(i.bytes, i.dataEntryAt[0] + 4, 0x7FFFFFFF); }},
       {"TreeLoopsBackToTheRoot", [](BuiltImage& i) { put32(i.bytes, i.entryAt("16", 0) + 4, kDirectoryBit); }},

@@ -19,6 +19,7 @@ namespace quillan::posix {
 namespace {
 
 namespace fs = std::filesystem;
+using os::FileOperations;
 
 class RealFiles : public ::testing::Test {
  protected:
@@ -95,9 +96,9 @@ TEST_F(RealFiles, CopyFailuresLeaveTheTargetAlone) {
   write("dst", "old");
   fs::create_directory(path("sub"));
   EXPECT_FALSE(files.copyFile(path("missing"), path("dst"), true));
-  EXPECT_FALSE(files.copyFile(path("sub"), path("dst"), true));            // a directory is no file
-  EXPECT_FALSE(files.copyFile(path("dst"), path("sub"), true));            // nor a target
-  EXPECT_FALSE(files.copyFile(path("dst"), path("none/dst"), true));       // no such directory
+  EXPECT_FALSE(files.copyFile(path("sub"), path("dst"), true));       // a directory is no file
+  EXPECT_FALSE(files.copyFile(path("dst"), path("sub"), true));       // nor a target
+  EXPECT_FALSE(files.copyFile(path("dst"), path("none/dst"), true));  // no such directory
   EXPECT_EQ(read("dst"), "old");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 }
@@ -208,7 +209,10 @@ TEST_F(RealFiles, DirectoryEntriesCarryTheirFacts) {
   fs::create_directory_symlink(path("sub"), path("link"));
   std::map<std::string, os::DirectoryEntry> seen;
   ASSERT_TRUE(files.readDirectory(
-      dir, [](std::string_view name) { return name != "skipped"; },
+      dir,
+      [](std::string_view name, FileOperations::EntryKind) {
+        return name == "a.txt" ? FileOperations::Look::Full : FileOperations::Look::Brief;
+      },
       [&](const os::DirectoryEntry& e) {
         seen[e.name] = e;
         return true;
@@ -221,8 +225,9 @@ TEST_F(RealFiles, DirectoryEntriesCarryTheirFacts) {
   EXPECT_FALSE(seen["sub"].symbolicLink);
   EXPECT_EQ(seen["link"].attributes, os::kDirectory);
   EXPECT_TRUE(seen["link"].symbolicLink);
-  EXPECT_FALSE(files.readDirectory(path("none"), [](std::string_view) { return true; },
-                                   [](const os::DirectoryEntry&) { return true; }));
+  EXPECT_FALSE(files.readDirectory(
+      path("none"), [](std::string_view, FileOperations::EntryKind) { return FileOperations::Look::Full; },
+      [](const os::DirectoryEntry&) { return true; }));
 }
 
 TEST_F(RealFiles, VolumeFacts) {
