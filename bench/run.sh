@@ -15,5 +15,11 @@ echo
 echo "== the counting loop with a shown dialog, and how soon scriptrun shows it"
 sh bench/startup.sh "$BUILD"
 echo
+echo "== a value written and read back: registry and INI pairs against sqlite3 and crudini"
+sh bench/settings_pairs.sh "$BUILD" 10000 200
+echo
+echo "== string lists"
+sh bench/lists.sh "$BUILD"
+echo
 echo "== FILELIST's directory search against find, 20,000 files"
 "$BUILD/bench/filelist" 20000

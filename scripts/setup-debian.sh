@@ -7,7 +7,7 @@ PACKAGES="cmake ninja-build g++ clang clang-format libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libsqlite3-dev libgtest-dev googletest
-  xvfb xauth dbus xdg-utils"
+  xvfb xauth dbus xdg-utils xclip"
 
 missing=""
 for p in $PACKAGES; do

@@ -25,6 +25,10 @@ class FileSystem {
   // Reads the whole file into contents. Returns 0, or the system's error
   // number when the file cannot be opened or read.
   virtual int readFile(std::string_view path, std::string& contents) = 0;
+  // Replaces the file's contents with bytes so that a reader sees either
+  // the old file or the new one, never a part. Returns 0, or the system's
+  // error number; on failure the old file is untouched.
+  virtual int writeFileAtomically(std::string_view path, std::string_view bytes) = 0;
 };
 
 }  // namespace quillan::os

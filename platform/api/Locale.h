@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace quillan::os {
 
@@ -39,6 +40,19 @@ class Locale {
  public:
   virtual ~Locale() = default;
   virtual const LocaleSettings& settings() const = 0;
+
+  // The key a sorted string list orders text by: keys compare byte by byte
+  // in the user's collation order, ignoring case, and texts that the order
+  // holds equal have equal keys. By default the order of the bytes with
+  // ASCII letters folded.
+  virtual std::string sortKey(std::string_view text) const { return asciiSortKey(text); }
+
+  static std::string asciiSortKey(std::string_view text) {
+    std::string key(text);
+    for (char& c : key)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return key;
+  }
 };
 
 }  // namespace quillan::os

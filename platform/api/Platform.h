@@ -2,11 +2,13 @@
 // the program's entry (real services) or by a test (fakes).
 #pragma once
 
+#include "platform/api/Clipboard.h"
 #include "platform/api/Clock.h"
 #include "platform/api/FileOperations.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/IniFiles.h"
 #include "platform/api/Locale.h"
+#include "platform/api/MediaControl.h"
 #include "platform/api/Processes.h"
 #include "platform/api/Registry.h"
 #include "platform/api/Session.h"
@@ -25,6 +27,8 @@ struct Platform {
   SystemInfo* system = nullptr;
   SessionManager* sessionManager = nullptr;
   IniFiles* iniFiles = nullptr;
+  Clipboard* clipboard = nullptr;
+  MediaControl* media = nullptr;
   FileOperations* files = nullptr;
 };
 

@@ -1,9 +1,10 @@
 // A file system held in maps, for tests of the interpreter. The questions
 // of FileSystem compare paths as given; the current directory is "/work".
-// A read planned to fail in `faults` ("readFile") returns the planned errno.
+// A read or write planned to fail in `faults` ("readFile", "writeFile")
+// returns the planned errno and changes nothing.
 //
 // As FileOperations it works on the same files: there paths are taken as
-// the real file system takes them ("\" is "/", a relative path lies below
+// the real file system takes them ("\\" is "/", a relative path lies below
 // currentDir). Directories are listed in the order of their paths. Each
 // operation can be made to fail through `faults` under its own name
 // ("copyFile", "moveFile", ...); "copyWrite" interrupts a copy halfway,
@@ -75,6 +76,11 @@ class FakeFileSystem : public os::FileSystem, public os::FileOperations {
     const auto it = files.find(path);
     if (it == files.end()) return ENOENT;
     contents = it->second;
+    return 0;
+  }
+  int writeFileAtomically(std::string_view path, std::string_view bytes) override {
+    if (const int error = faults.next("writeFile"); error != 0) return error;
+    files[std::string(path)] = std::string(bytes);
     return 0;
   }
 };

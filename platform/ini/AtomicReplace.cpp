@@ -134,7 +134,7 @@ void syncDirectory(const std::string& directory) {
 
 }  // namespace
 
-ReplaceResult replaceFileAtomically(const std::string& path, std::string_view bytes) {
+ReplaceResult replaceFileAtomically(const std::string& path, std::string_view bytes, Durability durability) {
   ReplaceResult result;
   const std::string target = resolveTarget(path);
   removeOrphanedTemporaries(target);
@@ -167,7 +167,8 @@ ReplaceResult replaceFileAtomically(const std::string& path, std::string_view by
   }
 
   if ((err = writeAll(fd, bytes)) != 0) return fail("Cannot write", err);
-  if ((err = QUILLAN_INI_FAULT(SyncTemp)) != 0 || (::fsync(fd) != 0 && (err = errno) != 0)) {
+  const bool synced = durability == Durability::Synced;
+  if (synced && ((err = QUILLAN_INI_FAULT(SyncTemp)) != 0 || (::fsync(fd) != 0 && (err = errno) != 0))) {
     return fail("Cannot flush", err);
   }
   struct stat written {};
@@ -180,11 +181,21 @@ ReplaceResult replaceFileAtomically(const std::string& path, std::string_view by
       (::rename(tempPath.c_str(), target.c_str()) != 0 && (err = errno) != 0)) {
     return fail("Cannot replace", err);
   }
-  syncDirectory(directoryOf(target));
+  if (synced) syncDirectory(directoryOf(target));
 
   result.ok = true;
   result.identity = FileIdentity::of(written);
   return result;
+}
+
+void syncFile(const std::string& path) {
+  const std::string target = resolveTarget(path);
+  const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+  syncDirectory(directoryOf(target));
 }
 
 ReplaceLock::ReplaceLock(const std::string& path) {

@@ -17,13 +17,27 @@ struct ReplaceResult {
   std::string error;      // with the path and the system's reason, when not ok
 };
 
+// How far a replacement goes before it returns. Synced: the new file is
+// flushed to the disk before the rename and its directory after it, so the
+// new content survives a power loss from then on. Unsynced: neither; the
+// rename alone still makes the change atomic for every process (a crash of
+// the writer leaves the old or the new file, whole), and syncFile() later
+// makes it durable. Unsynced costs no disk flush per write (a flush takes
+// milliseconds on a real disk).
+enum class Durability { Synced, Unsynced };
+
 // The new file keeps the old one's permission bits (and its owner, where we
 // are allowed to set it); a new file gets 0666 less the umask. A symbolic
 // link at `path` is written through, not replaced. On failure the temporary
 // file is removed and the old file is untouched. Temporary files of the same
 // target that writers killed before their rename left behind are removed
 // first (those whose process is gone; no other file is touched).
-ReplaceResult replaceFileAtomically(const std::string& path, std::string_view bytes);
+ReplaceResult replaceFileAtomically(const std::string& path, std::string_view bytes,
+                                    Durability durability = Durability::Synced);
+
+// Flushes the file at path (the target of a symbolic link) and its
+// directory to the disk; what an unsynced replacement left to do.
+void syncFile(const std::string& path);
 
 // An exclusive advisory lock (flock) that writers of one file hold around
 // read, change and rename, so that two processes editing different keys of

@@ -11,7 +11,15 @@
 
 namespace quillan::ini {
 
-ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
+ProfileFile::ProfileFile(std::string path, Durability durability) : path_(std::move(path)), durability_(durability) {}
+
+ProfileFile::~ProfileFile() { flush(); }
+
+void ProfileFile::flush() {
+  if (!unsynced_) return;
+  unsynced_ = false;
+  syncFile(path_);
+}
 
 bool ProfileFile::refresh() {
   struct stat st {};
@@ -151,11 +159,12 @@ bool ProfileFile::edit(const std::function<void(IniDocument&)>& change) {
   const bool exists = cacheState_ != CacheState::Missing;
   if (exists ? bytes == document_.serialize() : bytes.empty()) return true;
 
-  const ReplaceResult replaced = replaceFileAtomically(path_, bytes);
+  const ReplaceResult replaced = replaceFileAtomically(path_, bytes, durability_);
   if (!replaced.ok) {
     lastError_ = replaced.error;
     return false;
   }
+  unsynced_ = unsynced_ || durability_ == Durability::Unsynced;
   // What we wrote is what the file now holds: no need to read it back.
   // Nobody who takes the lock can have replaced it since, so the file at
   // the path is ours to pin.

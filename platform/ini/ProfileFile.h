@@ -3,8 +3,9 @@
 // Reads parse the file once and reuse the result while the file's identity
 // (device, inode, size, modification time) is unchanged, so a form that reads
 // thirty keys reads the file once. Every write builds the new text in memory,
-// writes it to a temporary file in the same directory, syncs it and renames
-// it over the old one: a crash leaves the old or the new file, never a torn one.
+// writes it to a temporary file in the same directory and renames it over
+// the old one: a crash leaves the old or the new file, never a torn one.
+// Synced writes also flush the new file to the disk first (see Durability).
 // Writers hold an advisory lock around read, change and rename (ReplaceLock),
 // so processes that edit one file at once lose none of each other's edits.
 //
@@ -19,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ini/AtomicReplace.h"
 #include "platform/ini/FileIdentity.h"
 #include "platform/ini/IniDocument.h"
 
@@ -26,7 +28,17 @@ namespace quillan::ini {
 
 class ProfileFile {
  public:
-  explicit ProfileFile(std::string path);
+  // Synced: every write is on the disk before it returns (the editor's
+  // Save). Unsynced: writes are atomic but not flushed one by one; the file
+  // is flushed by flush() and when the object goes (a script that writes
+  // many values).
+  explicit ProfileFile(std::string path, Durability durability = Durability::Synced);
+  ~ProfileFile();
+  ProfileFile(const ProfileFile&) = delete;
+  ProfileFile& operator=(const ProfileFile&) = delete;
+
+  // Flushes what unsynced writes left in the page cache to the disk.
+  void flush();
   const std::string& path() const { return path_; }
 
   // The value, or defaultValue (with its trailing spaces removed) when the
@@ -49,8 +61,8 @@ class ProfileFile {
   bool writeString(std::string_view section, std::string_view key, std::optional<std::string_view> value);
   bool eraseSection(std::string_view section);
   // Applies several edits and writes the result in one atomic replacement.
-  // Every write syncs the file to the disk, so a form that stores many keys
-  // should store them in one edit rather than one writeString each.
+  // A synced write flushes the file to the disk, so a form that stores many
+  // keys should store them in one edit rather than one writeString each.
   bool edit(const std::function<void(IniDocument&)>& change);
 
   // Why the last write failed (errno text with the path), for messages.
@@ -73,6 +85,8 @@ class ProfileFile {
   bool refresh();
 
   std::string path_;
+  Durability durability_;
+  bool unsynced_ = false;  // an unsynced write happened since the last flush
   std::string lastError_;
   std::string readError_;
   CacheState cacheState_ = CacheState::Unknown;

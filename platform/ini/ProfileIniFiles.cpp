@@ -16,7 +16,7 @@ ProfileFile& ProfileIniFiles::fileFor(std::string_view file) {
   std::string path = pathFor(file);
   auto it = files_.find(path);
   if (it == files_.end()) {
-    auto profile = std::make_unique<ProfileFile>(path);
+    auto profile = std::make_unique<ProfileFile>(path, Durability::Unsynced);
     it = files_.emplace(std::move(path), std::move(profile)).first;
   }
   return *it->second;

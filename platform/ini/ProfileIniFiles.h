@@ -1,6 +1,13 @@
 // The INI files of scripts, on disk through the INI engine: each file is a
 // ProfileFile kept for the whole run, so reads are served from its parse
 // cache and writes keep every other byte of the file.
+//
+// Writes are atomic but unsynced: each one replaces the file by a rename, so
+// other processes see it at once and a killed script leaves the old or the
+// new file; the files are flushed to the disk when the run ends (when this
+// object goes). A script writes many values one at a time, and a flush per
+// value would cost milliseconds each; what a power loss can take is the
+// last values of a run, as with the registry store.
 #pragma once
 
 #include <map>

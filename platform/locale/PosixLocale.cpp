@@ -2,8 +2,12 @@
 
 #include <langinfo.h>
 #include <locale.h>
+#include <wchar.h>
+#include <wctype.h>
 
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "platform/locale/LocalePatterns.h"
 
@@ -47,7 +51,88 @@ void readNames(os::LocaleSettings& s, locale_t loc) {
   take(s.pmText, PM_STR);
 }
 
+// The characters of valid UTF-8 text; false when it is not.
+bool decodeUtf8(std::string_view text, std::wstring& out) {
+  out.clear();
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    int extra = 0;
+    char32_t c = lead;
+    if (lead < 0x80) {
+      extra = 0;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      extra = 1;
+      c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      extra = 2;
+      c = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      extra = 3;
+      c = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (i + static_cast<std::size_t>(extra) >= text.size() && extra > 0) return false;
+    for (int k = 1; k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+      if ((next & 0xC0) != 0x80) return false;
+      c = (c << 6) | (next & 0x3F);
+    }
+    // Overlong forms, surrogates and values past the last character.
+    if ((extra == 2 && c < 0x800) || (extra == 3 && (c < 0x10000 || c > 0x10FFFF)) || (c >= 0xD800 && c <= 0xDFFF))
+      return false;
+    out.push_back(static_cast<wchar_t>(c));
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+  return true;
+}
+
+void appendWeight(std::string& out, std::uint32_t w) {
+  if (w < 0x80) {
+    out.push_back(static_cast<char>(w));
+    return;
+  }
+  // The number of bytes, and the marker bits of the first one.
+  int extra = 1;
+  std::uint32_t lead = 0xC0;
+  for (std::uint32_t limit = 0x800; w >= limit && extra < 5; limit <<= 5) {
+    ++extra;
+    lead = (lead >> 1) | 0x80;
+  }
+  out.push_back(static_cast<char>(lead | (w >> (6 * extra))));
+  for (int k = extra - 1; k >= 0; --k) out.push_back(static_cast<char>(0x80 | ((w >> (6 * k)) & 0x3F)));
+}
+
 }  // namespace
+
+PosixLocale::~PosixLocale() {
+  if (collation_ != static_cast<locale_t>(nullptr)) freelocale(collation_);
+}
+
+std::string PosixLocale::sortKey(std::string_view text) const {
+  if (collation_ == static_cast<locale_t>(nullptr)) return asciiSortKey(text);
+  std::wstring wide;
+  if (!decodeUtf8(text, wide)) {
+    wide.clear();
+    for (const char c : text) wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+  }
+  for (wchar_t& c : wide) c = static_cast<wchar_t>(towlower_l(static_cast<wint_t>(c), collation_));
+  // A NUL inside the text would end it for the C library: it sorts as the
+  // text before it, which is where the bytes after it would sort anyway.
+  std::vector<wchar_t> key(wide.size() * 4 + 16);
+  std::size_t length = wcsxfrm_l(key.data(), wide.c_str(), key.size(), collation_);
+  if (length >= key.size()) {
+    key.resize(length + 1);
+    length = wcsxfrm_l(key.data(), wide.c_str(), key.size(), collation_);
+  }
+  // Each weight in the UTF-8 scheme (up to six bytes for 31 bits): short
+  // for the small weights most text has, and bytes that compare as the
+  // weights do.
+  std::string bytes;
+  bytes.reserve(length * 2);
+  for (std::size_t i = 0; i < length; ++i) appendWeight(bytes, static_cast<std::uint32_t>(key[i]) & 0x7FFFFFFFu);
+  return bytes;
+}
 
 PosixLocale::PosixLocale(const std::string& name) {
   bool timeFound = false;
@@ -67,6 +152,7 @@ PosixLocale::PosixLocale(const std::string& name) {
     freelocale(loc);
   }
   loaded_ = timeFound && numericFound;
+  collation_ = newlocale(LC_COLLATE_MASK | LC_CTYPE_MASK, name.c_str(), static_cast<locale_t>(nullptr));
 }
 
 }  // namespace quillan::locale

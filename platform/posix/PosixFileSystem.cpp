@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "platform/ini/AtomicReplace.h"
 #include "platform/posix/PosixPaths.h"
 #include "platform/posix/RegularFile.h"
 
@@ -42,6 +43,12 @@ std::string PosixFileSystem::currentDirectory() {
 
 int PosixFileSystem::readFile(std::string_view path, std::string& contents) {
   return readRegularFile(toSystemPath(path), contents);
+}
+
+int PosixFileSystem::writeFileAtomically(std::string_view path, std::string_view bytes) {
+  if (path.empty()) return ENOENT;
+  const ini::ReplaceResult result = ini::replaceFileAtomically(toSystemPath(path), bytes);
+  return result.ok ? 0 : EIO;
 }
 
 }  // namespace quillan::posix

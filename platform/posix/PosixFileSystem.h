@@ -15,6 +15,9 @@ class PosixFileSystem final : public os::FileSystem {
   // Reads regular files only, of at most kMaxScriptFileBytes (see
   // RegularFile.h for the error numbers of the rest).
   int readFile(std::string_view path, std::string& contents) override;
+  // Through a temporary file beside the target, synced and renamed over it;
+  // the file keeps its permission bits.
+  int writeFileAtomically(std::string_view path, std::string_view bytes) override;
 };
 
 }  // namespace quillan::posix

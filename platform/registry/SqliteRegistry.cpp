@@ -221,6 +221,10 @@ enum class SqliteRegistry::Sql : int {
   BeginWrite,
   Commit,
   Rollback,
+  Savepoint,
+  Release,
+  RollbackTo,
+  LastKeyId,
   KeyParent,
   FindChild,
   AddChild,
@@ -241,6 +245,10 @@ constexpr const char* kSql[] = {
     "BEGIN IMMEDIATE",
     "COMMIT",
     "ROLLBACK",
+    "SAVEPOINT operation",
+    "RELEASE operation",
+    "ROLLBACK TO operation",
+    "SELECT COALESCE((SELECT seq FROM sqlite_sequence WHERE name = 'keys'), 0)",
     "SELECT parent FROM keys WHERE id = ?1",
     "SELECT id FROM keys WHERE parent = ?1 AND folded = ?2",
     "INSERT INTO keys(parent, name, folded) VALUES(?1, ?2, ?3)",
@@ -368,6 +376,14 @@ sqlite3_stmt* SqliteRegistry::stmt(Sql which) {
 // back otherwise (a read that reports MoreData has nothing to undo anyway).
 template <class Body>
 Status SqliteRegistry::transact(bool write, Body&& body) {
+  if (inBatch_) {
+    // Inside inOneTransaction: a savepoint lets a failing operation undo
+    // its own half-done changes and leave the rest of the batch standing.
+    if (Query(stmt(Sql::Savepoint)).step() != Step::Done) return StoreFailure;
+    const Status s = body();
+    if (s != Success) Query(stmt(Sql::RollbackTo)).step();
+    return Query(stmt(Sql::Release)).step() == Step::Done || s != Success ? s : StoreFailure;
+  }
   writing_ = write;
   if (!ready()) return StoreFailure;
   if (Query(stmt(write ? Sql::BeginWrite : Sql::Begin)).step() != Step::Done) return StoreFailure;
@@ -375,6 +391,37 @@ Status SqliteRegistry::transact(bool write, Body&& body) {
   if (s != StoreFailure) readWaitLeft_ = kReadWait;  // the store answers again
   if (s == Success && Query(stmt(Sql::Commit)).step() == Step::Done) return Success;
   if (!sqlite3_get_autocommit(db_)) Query(stmt(Sql::Rollback)).step();
+  return s == Success ? StoreFailure : s;
+}
+
+Status SqliteRegistry::inOneTransaction(const std::function<Status()>& body) {
+  if (inBatch_) return InvalidParameter;
+  writing_ = true;
+  if (!ready()) return StoreFailure;
+  if (Query(stmt(Sql::BeginWrite)).step() != Step::Done) return StoreFailure;
+  // Key ids only grow, so the keys this batch creates are those above the
+  // last id now; a rollback must not leave handles on them.
+  std::int64_t lastKeyBefore = -1;
+  {
+    Query last(stmt(Sql::LastKeyId));
+    if (last.step() == Step::Row) lastKeyBefore = last.integer(0);
+  }
+  Status s = lastKeyBefore >= 0 ? Success : StoreFailure;
+  if (s == Success) {
+    inBatch_ = true;
+    try {
+      s = body();
+    } catch (...) {
+      inBatch_ = false;
+      Query(stmt(Sql::Rollback)).step();
+      throw;
+    }
+    inBatch_ = false;
+  }
+  if (s == Success && Query(stmt(Sql::Commit)).step() == Step::Done) return Success;
+  if (!sqlite3_get_autocommit(db_)) Query(stmt(Sql::Rollback)).step();
+  for (Open& o : handles_)
+    if (o.id > lastKeyBefore) o = Open{};
   return s == Success ? StoreFailure : s;
 }
 
@@ -459,6 +506,9 @@ Status SqliteRegistry::openKey(Handle parent, std::string_view subkey, Handle& o
 }
 
 Status SqliteRegistry::createKey(Handle parent, std::string_view subkey, Handle& out) {
+  // Most keys a script creates exist already: finding them needs no write
+  // lock, which costs a writer's round of locking and holds up the others.
+  if (openOrCreate(parent, subkey, out, false) == Success) return Success;
   return openOrCreate(parent, subkey, out, true);
 }
 

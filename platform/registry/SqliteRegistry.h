@@ -97,6 +97,15 @@ class SqliteRegistry final : public Registry {
   Status deleteValue(Handle key, std::string_view name) override;
   Status closeKey(Handle key) override;
 
+  // Runs body with every operation it makes in one write transaction:
+  // committed when body returns Success, rolled back otherwise (and when the
+  // commit fails), so other processes see all of its changes or none. An
+  // operation inside that fails undoes only its own changes; body decides
+  // whether to go on. Handles opened inside on keys the rollback removes
+  // are closed by it. Not nested: a call from inside body is refused with
+  // InvalidParameter.
+  Status inOneTransaction(const std::function<Status()>& body);
+
   // Limits of names and depth (see above).
   static constexpr std::size_t MaxKeyPart = kMaxKeyPart;
   static constexpr std::size_t MaxValueName = kMaxValueName;
@@ -130,6 +139,7 @@ class SqliteRegistry final : public Registry {
   std::chrono::steady_clock::time_point waitingSince_;
   std::chrono::steady_clock::duration readWaitLeft_;  // what reads may still wait in all
   bool writing_ = false;                              // the operation under way writes: it may wait longer for locks
+  bool inBatch_ = false;                              // inside inOneTransaction: operations use savepoints
   std::uint64_t jitter_ = 0;
   std::string refusal_;
   std::function<void(const std::string&)> onRefused_;

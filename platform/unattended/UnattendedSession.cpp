@@ -198,3 +198,40 @@ bool UnattendedSession::inputBox(std::string_view caption, std::string_view prom
 }
 
 }  // namespace quillan::unattended
+
+namespace quillan::unattended {
+
+bool UnattendedSession::pathAnswer(std::string_view kind, std::string& path) {
+  if (file_.answers.empty()) return false;
+  const std::string given = file_.answers.front();
+  file_.answers.pop_front();
+  const std::string word = firstWord(given);
+  if (word == "TEXT") {
+    path = given.size() > 4 ? given.substr(5) : std::string();
+    return true;
+  }
+  if (word != "CANCEL")
+    std::fprintf(diagnostics_, "scriptrun: the answer \"%s\" does not fit a %s; nothing is chosen\n", given.c_str(),
+                 std::string(kind).c_str());
+  return false;
+}
+
+bool UnattendedSession::chooseFile(std::string_view title, std::string_view filter, std::string& path) {
+  std::string chosen;
+  const bool confirmed = pathAnswer("file chooser", chosen);
+  const std::string taken = confirmed ? "TEXT " + chosen : std::string("CANCEL");
+  writeLine({"filedlg", title, filter, taken});
+  if (confirmed) path = chosen;
+  return confirmed;
+}
+
+bool UnattendedSession::chooseDirectory(std::string_view title, std::string& path) {
+  std::string chosen;
+  const bool confirmed = pathAnswer("folder chooser", chosen);
+  const std::string taken = confirmed ? "TEXT " + chosen : std::string("CANCEL");
+  writeLine({"dirdlg", title, taken});
+  if (confirmed) path = chosen;
+  return confirmed;
+}
+
+}  // namespace quillan::unattended

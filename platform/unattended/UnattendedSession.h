@@ -20,6 +20,16 @@
 // the line after "TEXT" and one blank), CANCEL cancels, OK confirms the
 // default; with none left, or any other answer, the default is confirmed.
 // The answer field shows what was taken: "TEXT " and the text, or CANCEL.
+//
+// The file and folder choosers (FILEDLG, DIRDLG) are lines of their own:
+//
+//   filedlg <TAB> title <TAB> filter <TAB> answer
+//   dirdlg <TAB> title <TAB> answer
+//
+// They take the next answer too: "TEXT path" chooses that path (all of the
+// line after "TEXT" and one blank), CANCEL cancels; with none left, or any
+// other answer, nothing is chosen, as when the person cancels. The answer
+// field shows "TEXT " and the path, or CANCEL.
 #pragma once
 
 #include <cstdio>
@@ -52,6 +62,9 @@ class UnattendedSession {
 
   os::BoxAnswer messageBox(std::string_view caption, std::string_view text, os::BoxIcon icon, os::BoxButtons buttons);
   bool inputBox(std::string_view caption, std::string_view prompt, std::string_view defaultText, std::string& answer);
+  // True when the answer chose a path; path is then that path.
+  bool chooseFile(std::string_view title, std::string_view filter, std::string& path);
+  bool chooseDirectory(std::string_view title, std::string& path);
   // Writes a line of fields, escaped and tab-separated, and flushes it.
   void writeLine(const std::vector<std::string_view>& fields);
 
@@ -59,6 +72,9 @@ class UnattendedSession {
   std::deque<std::string>& answers() { return file_.answers; }
 
  private:
+  // Takes the next answer for a chooser: true with the path for TEXT.
+  bool pathAnswer(std::string_view kind, std::string& path);
+
   AnswerFile file_;
   std::FILE* out_;
   std::FILE* diagnostics_;

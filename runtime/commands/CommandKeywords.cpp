@@ -2,6 +2,7 @@
 
 #include "runtime/commands/DialogTables.h"
 #include "runtime/commands/FileCommands.h"
+#include "runtime/commands/ListCommands.h"
 #include "runtime/commands/ProgramCommands.h"
 #include "runtime/commands/SystemCommands.h"
 #include "runtime/functions/FunctionKeywords.h"
@@ -31,6 +32,10 @@ std::vector<core::KeywordTableFacts> allKeywordTables() {
   tables.push_back(
       core::factsOf("FILE sub-commands", kFileActions, {"COPY", "RENAME", "DELETE", "SETDATE", "SETATTR"}));
   tables.push_back(core::factsOf("DIRECTORY sub-commands", kDirectoryActions, {"CREATE", "CHANGE", "DELETE"}));
+  tables.push_back(core::factsOf("LIST operations", kListOperations,
+                                 {"CREATE", "CLOSE", "SEEK", "ASSIGN", "LOADFILE", "FILELIST", "DROPFILE", "SAVEFILE",
+                                  "PUT", "ADD", "DELETE", "CLEAR", "REGKEYS", "REGVALS", "INSERT", "COPY", "PASTE"}));
+  tables.push_back(core::factsOf("CLIPBOARD operations", kClipboardActions, {"CLEAR", "APPEND", "SET"}));
   return tables;
 }
 

@@ -2,6 +2,7 @@
 
 #include "runtime/commands/DialogCommands.h"
 #include "runtime/commands/FileCommands.h"
+#include "runtime/commands/ListCommands.h"
 #include "runtime/commands/ProgramCommands.h"
 #include "runtime/commands/SimpleCommands.h"
 #include "runtime/commands/SystemCommands.h"
@@ -10,8 +11,11 @@
 namespace quillan::commands {
 
 const core::CommandSet& standardCommands() {
-  static const core::CommandSet set{kSimpleCommands,   core::kControlFlowCommands, kProgramCommands, kDialogCommands,
-                                    kRegistryCommands, kIniFileCommands,           kOptionCommands,  kFileCommands,
+  static const core::CommandSet set{kSimpleCommands,    core::kControlFlowCommands,
+                                    kProgramCommands,   kDialogCommands,
+                                    kRegistryCommands,  kIniFileCommands,
+                                    kOptionCommands,    kListCommands,
+                                    kClipboardCommands, kFileCommands,
                                     kDirectoryCommands};
   return set;
 }

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/core/ScriptList.h"
+
 namespace quillan::core {
 
 // Element kinds in the order of their names in the packed kind table; each
@@ -225,6 +227,26 @@ class DialogHost {
   virtual void setTitle(std::string_view title) = 0;
   // Pops the popup menu up at the mouse, if the dialog has one.
   virtual void popupMenu() = 0;
+  // The LIST or COMBO element of that name (ignoring case) as a list for
+  // the LIST command; null without a shown dialog or such an element. It
+  // stays valid while the element lives.
+  virtual ScriptList* listElement(std::string_view name) {
+    (void)name;
+    return nullptr;
+  }
+
+  // --- Choosing a file or a folder, in a dialog the window owns -----------
+  // filter: pairs of a description and a pattern (or several, separated
+  // by ";"), all separated by "|". True when the user chose; path is then
+  // the chosen file's full name. Nothing can be chosen by default.
+  virtual bool chooseFile(std::string_view filter, std::string_view title, std::string& path) {
+    (void)filter, (void)title, (void)path;
+    return false;
+  }
+  virtual bool chooseDirectory(std::string_view title, std::string& path) {
+    (void)title, (void)path;
+    return false;
+  }
 
   // --- The mouse cursor --------------------------------------------------
   // wait: the hourglass for the whole application; otherwise the default.

@@ -185,6 +185,7 @@ void terminate(Runtime& rt) {
   if (rt.dialog->exists()) rt.dialog->close();
   rt.store.clear();
   rt.store.shrink_to_fit();
+  for (auto& list : rt.lists) list.reset();
   rt.stop = true;
   rt.terminated = true;
 }

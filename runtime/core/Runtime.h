@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "platform/api/Platform.h"
 #include "runtime/core/DialogHost.h"
 #include "runtime/core/FunctionNameCache.h"
+#include "runtime/core/InternalList.h"
 #include "runtime/core/LabelIndex.h"
 
 namespace quillan::core {
@@ -139,6 +141,8 @@ struct Runtime {
   // The full names of the files of the last drop on the dialog, not yet
   // read by LIST DROPFILE; empty when no drop is held.
   std::vector<std::string> droppedFiles;
+  // The four internal string lists; an empty slot until LIST CREATE.
+  std::array<std::unique_ptr<InternalList>, 4> lists;
   // Unattended, WAIT EVENT found nothing to wait for: the run was given up.
   bool stuck = false;
 

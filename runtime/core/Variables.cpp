@@ -79,6 +79,7 @@ void prepare(Runtime& rt, std::string_view scriptPath, const std::vector<std::st
   rt.stop = false;
   rt.repeatDepth = 0;
   rt.subDepth = 0;
+  for (auto& list : rt.lists) list.reset();
   rt.settings = RunSettings{};
   rt.settings.titleText = rt.os.ui != nullptr ? rt.os.ui->applicationTitle() : std::string("Quillan");
   rt.settings.iniFile = lookUpFile(rt, "QN16.INI");

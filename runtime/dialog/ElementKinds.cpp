@@ -24,20 +24,7 @@ using core::CreateResult;
 using core::ElementKind;
 using core::ElementSpec;
 
-constexpr int kBytesRole = Qt::UserRole;
-
 QByteArray bytesOf(std::string_view text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
-
-// The bytes behind an item text: those the script gave, unless the text
-// has changed since.
-std::string itemBytes(const QString& shown, const QVariant& stored) {
-  if (stored.isValid()) {
-    const QByteArray bytes = stored.toByteArray();
-    const std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (toDisplay(text) == shown) return text;
-  }
-  return fromDisplay(shown);
-}
 
 // Puts the widget where the description says and makes it the element's.
 CreateResult placed(Element& element, QWidget* widget, const ElementSpec& spec) {
@@ -389,6 +376,15 @@ void setTaskIcon(TDlgForm&, Element& element, std::string_view value) {
 }
 
 }  // namespace
+
+std::string itemBytes(const QString& shown, const QVariant& stored) {
+  if (stored.isValid()) {
+    const QByteArray bytes = stored.toByteArray();
+    const std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (toDisplay(text) == shown) return text;
+  }
+  return fromDisplay(shown);
+}
 
 // Rows in the order of core::ElementKind; the kinds that make no element
 // (STYLE, DLGTYPE, POPUP) have rows with nothing in them.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -51,6 +52,12 @@ struct ElementBehaviour {
 };
 
 extern const ElementBehaviour kElementBehaviours[core::kElementKindCount];
+
+// The items of list and combo boxes keep the script's bytes in this role.
+inline constexpr int kBytesRole = Qt::UserRole;
+// The bytes behind an item text: those the script gave, unless the text
+// has changed since.
+std::string itemBytes(const QString& shown, const QVariant& stored);
 
 inline const ElementBehaviour& behaviourOf(core::ElementKind kind) {
   return kElementBehaviours[static_cast<std::size_t>(kind)];

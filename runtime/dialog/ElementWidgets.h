@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,6 +94,8 @@ struct Element {
   bool autoSize = false;         // TEXT of width 0: sizes itself to its caption
   bool sorted = false;           // COMBO: typed texts join the items in order
   ShownText text;                // EDIT and COMBO text
+  // LIST and COMBO as a list of the LIST command; made when first asked for.
+  std::unique_ptr<core::ScriptList> list;
 };
 
 }  // namespace quillan::dialog

@@ -1,13 +1,17 @@
 #include "runtime/dialog/QtDialogHost.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QScreen>
 #include <chrono>
 #include <thread>
 
 #include "runtime/dialog/DialogGeometry.h"
+#include "runtime/dialog/ElementLists.h"
+#include "runtime/dialog/FileChoosers.h"
 
 namespace quillan::dialog {
 
@@ -102,6 +106,23 @@ void QtDialogHost::setTitle(std::string_view title) {
 
 void QtDialogHost::popupMenu() {
   if (exists_ && form_) form_->popupAt(QCursor::pos());
+}
+
+core::ScriptList* QtDialogHost::listElement(std::string_view name) {
+  Element* e = element(name);
+  if (e == nullptr) return nullptr;
+  if (!e->list && e->kind == core::ElementKind::List) e->list = listBoxList(*static_cast<QListWidget*>(e->widget));
+  if (!e->list && e->kind == core::ElementKind::Combo)
+    e->list = comboBoxList(*static_cast<QComboBox*>(e->widget), e->sorted);
+  return e->list.get();
+}
+
+bool QtDialogHost::chooseFile(std::string_view filter, std::string_view title, std::string& path) {
+  return chooseFileIn(form_.get(), filter, title, path);
+}
+
+bool QtDialogHost::chooseDirectory(std::string_view title, std::string& path) {
+  return chooseDirectoryIn(form_.get(), title, path);
 }
 
 void QtDialogHost::setWaitCursor(bool wait) {

@@ -36,6 +36,9 @@ class QtDialogHost : public core::DialogHost, public DialogOwner {
   bool actOnElement(std::string_view name, core::ElementAction action) override;
   void setTitle(std::string_view title) override;
   void popupMenu() override;
+  core::ScriptList* listElement(std::string_view name) override;
+  bool chooseFile(std::string_view filter, std::string_view title, std::string& path) override;
+  bool chooseDirectory(std::string_view title, std::string& path) override;
 
   void setWaitCursor(bool wait) override;
   void restoreCursor() override { setWaitCursor(false); }

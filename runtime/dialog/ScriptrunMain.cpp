@@ -23,7 +23,9 @@
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/RunScript.h"
 #include "runtime/dialog/LogindSessionManager.h"
+#include "runtime/dialog/QtClipboard.h"
 #include "runtime/dialog/QtDialogHost.h"
+#include "runtime/dialog/QtMediaControl.h"
 #include "runtime/dialog/QtUserInterface.h"
 #include "runtime/dialog/ScriptApplication.h"
 #include "runtime/dialog/TrayShells.h"
@@ -159,8 +161,10 @@ int main(int argc, char** argv) {
   process::PosixSystemInfo system(&dialog::primaryScreenFigures);
   // INI files named without a directory live where WINDIR() points.
   ini::ProfileIniFiles iniFiles(fs.userConfigDir());
-  core::Runtime rt(
-      os::Platform{ui.get(), &fs, &registry, &regional, &clock, &processes, &system, sessionManager.get(), &iniFiles});
+  dialog::QtClipboard clipboard;
+  dialog::QtMediaControl media;
+  core::Runtime rt(os::Platform{ui.get(), &fs, &registry, &regional, &clock, &processes, &system, sessionManager.get(),
+                                &iniFiles, &clipboard, &media});
   rt.os.files = &files;
   rt.commands = &commands::standardCommands();
   std::unique_ptr<dialog::QtDialogHost> dialogs =

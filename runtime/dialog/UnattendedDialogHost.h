@@ -18,6 +18,13 @@ class UnattendedDialogHost final : public QtDialogHost {
 
   core::IdleOutcome idle() override;
   void reportStuck() override { session_.writeLine({"stuck"}); }
+  // The choosers are not shown: the answer file chooses.
+  bool chooseFile(std::string_view filter, std::string_view title, std::string& path) override {
+    return session_.chooseFile(title, filter, path);
+  }
+  bool chooseDirectory(std::string_view title, std::string& path) override {
+    return session_.chooseDirectory(title, path);
+  }
 
  private:
   unattended::UnattendedSession& session_;

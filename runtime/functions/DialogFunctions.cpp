@@ -72,7 +72,46 @@ void dlgtext(Runtime& rt, std::string& result) {
   }
 }
 
-constexpr FunctionRow kRows[] = {{Function::Event, &event}, {Function::Click, &click}, {Function::DlgText, &dlgtext}};
+// A filter "*.ext" stands for "EXT files (*.ext)|*.ext"; any other is
+// pairs of a description and a pattern as they stand.
+std::string fileFilter(std::string filter) {
+  if (filter.empty()) return "All files (*.*)|*.*";
+  if (!filter.starts_with("*.")) return filter;
+  std::string kind = filter.substr(2, 3);
+  core::upperAsciiInPlace(kind);
+  return kind + " files (" + filter + ")|" + filter;
+}
+
+// FILEDLG and DIRDLG belong to the dialog window: without one nothing is
+// read and nothing is asked.
+void filedlg(Runtime& rt, std::string& result) {
+  if (!rt.dialog->exists()) {
+    rt.fail(core::kNoDialog);
+    return;
+  }
+  const std::string filter = fileFilter(core::nextArgument(rt));
+  const std::string title = core::argumentOr(rt, "Choose file");
+  if (rt.error != 0) return;
+  rt.success = rt.dialog->chooseFile(filter, title, result);
+  if (!rt.success) result.clear();
+}
+
+void dirdlg(Runtime& rt, std::string& result) {
+  if (!rt.dialog->exists()) {
+    rt.fail(core::kNoDialog);
+    return;
+  }
+  const std::string title = core::argumentOr(rt, "Choose a directory");
+  if (rt.error != 0) return;
+  rt.success = rt.dialog->chooseDirectory(title, result);
+  if (!rt.success) result.clear();
+}
+
+constexpr FunctionRow kRows[] = {{Function::Event, &event},
+                                 {Function::Click, &click},
+                                 {Function::DlgText, &dlgtext},
+                                 {Function::FileDlg, &filedlg},
+                                 {Function::DirDlg, &dirdlg}};
 
 }  // namespace
 

@@ -5,7 +5,7 @@ namespace quillan::functions {
 const FunctionSet& standardFunctions() {
   static const FunctionSet set{kStringFunctions,   kArithmeticFunctions, kRealFunctions,   kDateTimeFunctions,
                                kKeyFunctions,      kSystemFunctions,     kDialogFunctions, kUserFunctions,
-                               kSettingsFunctions, kFileFunctions};
+                               kSettingsFunctions, kListFunctions,       kMediaFunctions,  kFileFunctions};
   return set;
 }
 

@@ -21,5 +21,7 @@ extern const std::span<const FunctionRow> kDialogFunctions;
 extern const std::span<const FunctionRow> kFileFunctions;
 extern const std::span<const FunctionRow> kUserFunctions;
 extern const std::span<const FunctionRow> kSettingsFunctions;
+extern const std::span<const FunctionRow> kListFunctions;
+extern const std::span<const FunctionRow> kMediaFunctions;
 
 }  // namespace quillan::functions

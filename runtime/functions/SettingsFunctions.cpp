@@ -1,5 +1,6 @@
 // Reading what scripts keep: a key of the current INI file (INIREAD) and a
 // registry value (REGREAD).
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -53,21 +54,29 @@ std::string valueText(std::uint32_t type, const std::vector<std::uint8_t>& bytes
   }
 }
 
+// Values up to this size are read in one query, without asking their size
+// first (each query is a transaction of the store).
+constexpr std::uint32_t kSmallValue = 256;
+
 // Reads the value into result; false when the key or the value is missing
-// or the value does not fit a buffer of REGBUF bytes. The size is asked for
-// first, so a large REGBUF costs no memory of its own.
+// or the value does not fit a buffer of REGBUF bytes. A value larger than
+// kSmallValue is read after its size is known, so a large REGBUF costs no
+// memory of its own.
 bool readValue(Runtime& rt, const RegistryPlace& place, std::string_view name, std::string& result) {
   OpenedKey key(rt.os.registry);
   if (!key.open(place)) return false;
-  std::uint32_t type = 0;
-  std::uint32_t size = 0;
-  if (rt.os.registry->queryValue(key.handle(), name, &type, nullptr, &size) != reg::Success) return false;
   const auto buffer = static_cast<std::uint32_t>(rt.settings.regBuf > 0 ? rt.settings.regBuf : 0);
-  if (size > buffer) return false;
-  std::vector<std::uint8_t> bytes(size + 1);  // never empty, so its data is a buffer
-  std::uint32_t got = size;
-  if (rt.os.registry->queryValue(key.handle(), name, &type, bytes.data(), &got) != reg::Success) return false;
-  bytes.resize(got);
+  std::uint32_t type = 0;
+  std::vector<std::uint8_t> bytes(std::min(buffer, kSmallValue) + 1);  // never empty, so its data is a buffer
+  std::uint32_t size = std::uint32_t(bytes.size() - 1);
+  reg::Status status = rt.os.registry->queryValue(key.handle(), name, &type, bytes.data(), &size);
+  if (status == reg::MoreData) {  // size is now what the value needs
+    if (size > buffer) return false;
+    bytes.resize(size + 1);
+    status = rt.os.registry->queryValue(key.handle(), name, &type, bytes.data(), &size);
+  }
+  if (status != reg::Success || size > buffer) return false;
+  bytes.resize(size);
   result = valueText(type, bytes);
   return true;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "runtime/core/DialogHost.h"
+#include "tests/support/VectorList.h"
 
 namespace quillan::testing {
 
@@ -27,11 +28,18 @@ class RecordingHost final : public core::DialogHost {
   std::vector<core::DialogStyle> dialogStyles;
   std::vector<std::vector<std::string>> popups;
   std::map<std::string, Element> elements;  // by upper-case name
+  std::map<std::string, VectorList> lists;  // LIST and COMBO elements, by upper-case name
   std::vector<std::string> titles;
   std::vector<bool> cursors;
   int shows = 0, abandons = 0, closes = 0, popupShows = 0, stuckReports = 0;
   bool shown = false;
   int line = 18;
+
+  // The file and folder choosers: what they were asked (filter, title;
+  // a folder's filter is empty) and the path the next one chooses, none
+  // when empty.
+  std::vector<std::pair<std::string, std::string>> chooserRequests;
+  std::string chosenPath;
 
   // What answers: a name to refuse (error 21), an icon that does not load.
   std::string refuseName;
@@ -48,6 +56,7 @@ class RecordingHost final : public core::DialogHost {
   bool beginDialog(const core::DialogFrame& frame) override {
     frames.push_back(frame);
     elements.clear();
+    lists.clear();
     return true;
   }
   core::CreateResult addElement(const core::ElementSpec& spec) override {
@@ -55,6 +64,8 @@ class RecordingHost final : public core::DialogHost {
     if (iconFails && spec.kind == core::ElementKind::TaskIcon) return core::CreateResult::IconNotLoaded;
     created.push_back(spec);
     if (!spec.name.empty()) elements[key(spec.name)] = Element{spec, spec.text};
+    if (!spec.name.empty() && (spec.kind == core::ElementKind::List || spec.kind == core::ElementKind::Combo))
+      lists[key(spec.name)] = VectorList{};
     return core::CreateResult::Created;
   }
   void addDialogStyle(core::DialogStyle style) override { dialogStyles.push_back(style); }
@@ -100,6 +111,20 @@ class RecordingHost final : public core::DialogHost {
   }
   void setTitle(std::string_view title) override { titles.emplace_back(title); }
   void popupMenu() override { ++popupShows; }
+  bool chooseFile(std::string_view filter, std::string_view title, std::string& path) override {
+    chooserRequests.emplace_back(filter, title);
+    path = chosenPath;
+    return !chosenPath.empty();
+  }
+  bool chooseDirectory(std::string_view title, std::string& path) override {
+    chooserRequests.emplace_back("", title);
+    path = chosenPath;
+    return !chosenPath.empty();
+  }
+  core::ScriptList* listElement(std::string_view name) override {
+    const auto it = lists.find(key(name));
+    return shown && it != lists.end() ? &it->second : nullptr;
+  }
   void setWaitCursor(bool wait) override { cursors.push_back(wait); }
   void restoreCursor() override { cursors.push_back(false); }
   std::int64_t tickCount() override { return now; }

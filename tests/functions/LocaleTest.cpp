@@ -88,3 +88,27 @@ TEST(PosixLocale, ReadsInstalledLocales) {
 
 }  // namespace
 }  // namespace quillan
+
+namespace quillan {
+namespace {
+
+// Sorted lists order by these keys: case is ignored, letters come in
+// alphabetical order, and text that is not UTF-8 still gets a key.
+TEST(PosixLocale, SortKeysIgnoreCase) {
+  for (const char* name : {"C", "C.UTF-8", "en_US.UTF-8"}) {
+    const locale::PosixLocale regional(name);
+    EXPECT_EQ(regional.sortKey("Apple"), regional.sortKey("aPPLE")) << name;
+    EXPECT_LT(regional.sortKey("apple"), regional.sortKey("Banana")) << name;
+    EXPECT_LT(regional.sortKey("B"), regional.sortKey("c")) << name;
+    EXPECT_LT(regional.sortKey("a"), regional.sortKey("ab")) << name;
+    EXPECT_NE(regional.sortKey("caf\xe9"), regional.sortKey("cafe")) << name;  // Latin-1 e acute
+  }
+}
+
+TEST(PosixLocale, SortKeysFoldLettersBeyondAscii) {
+  const locale::PosixLocale regional("C.UTF-8");
+  EXPECT_EQ(regional.sortKey("\xc3\x89t\xc3\xa9"), regional.sortKey("\xc3\xa9T\xc3\x89"));  // Été and éTÉ
+}
+
+}  // namespace
+}  // namespace quillan

@@ -66,6 +66,24 @@ INSTANTIATE_TEST_SUITE_P(Ini, FailedReplacement,
                                            FaultCase{"Rename", WriteStep::Rename, EXDEV}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// An unsynced replacement has no flush step to fail; it is as atomic as a
+// synced one for every reader.
+TEST(UnsyncedReplacement, SkipsTheFlushAndStillReplacesWhole) {
+  TempDir dir;
+  const std::string path = dir.file("rules.ini");
+  writeBytes(path, kOld);
+  faults::arm(WriteStep::SyncTemp, EIO);
+  const ReplaceResult unsynced = replaceFileAtomically(path, "new", Durability::Unsynced);
+  EXPECT_TRUE(unsynced.ok) << unsynced.error;
+  EXPECT_EQ(readBytes(path), "new");
+  const ReplaceResult synced = replaceFileAtomically(path, "newer");
+  EXPECT_FALSE(synced.ok) << "the armed flush fault fires on the next synced write";
+  EXPECT_EQ(readBytes(path), "new");
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"rules.ini"});
+  faults::disarm();
+  syncFile(path);
+}
+
 TEST(CrashedReplacement, ProcessDyingBeforeRenameLeavesOldFile) {
   TempDir dir;
   const std::string path = dir.file("rules.ini");

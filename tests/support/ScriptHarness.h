@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeFileSystem.h"
 #include "platform/fake/FakeIniFiles.h"
 #include "platform/fake/FakeRegistry.h"
@@ -21,10 +22,12 @@ struct ScriptHarness {
   fake::FakeFileSystem fs;
   fake::FakeRegistry registry;
   fake::FakeIniFiles iniFiles;
+  fake::FakeClipboard clipboard;
   core::Runtime rt{os::Platform{&ui, &fs, &registry}};
 
   ScriptHarness() {
     rt.os.iniFiles = &iniFiles;
+    rt.os.clipboard = &clipboard;
     rt.os.files = &fs;
     rt.commands = &commands::standardCommands();
     functions::installFunctions(rt, functions::standardFunctions());

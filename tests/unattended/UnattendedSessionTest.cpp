@@ -114,6 +114,40 @@ TEST(InputBoxes, ShareTheAnswerQueueWithBoxes) {
   EXPECT_NE(err.str().find("TEXT x"), std::string::npos);
 }
 
+struct ChooserCase {
+  const char* name;
+  const char* answers;
+  bool chosen;
+  const char* path;     // what the script gets
+  const char* written;  // the answer field of the line
+  bool complaint;       // a line on standard error
+};
+
+class Choosers : public ::testing::TestWithParam<ChooserCase> {};
+
+TEST_P(Choosers, TakeAPathOrCancel) {
+  const ChooserCase& c = GetParam();
+  for (const bool folder : {false, true}) {
+    Capture out, err;
+    UnattendedSession session(parseAnswers(c.answers), out.file, err.file);
+    std::string path = "unchanged";
+    const bool chosen = folder ? session.chooseDirectory("Where\t", path) : session.chooseFile("Open", "A|*.a", path);
+    EXPECT_EQ(chosen, c.chosen);
+    EXPECT_EQ(path, c.path);
+    EXPECT_EQ(out.str(), folder ? std::string("dirdlg\tWhere\\t\t") + c.written + "\n"
+                                : std::string("filedlg\tOpen\tA|*.a\t") + c.written + "\n");
+    EXPECT_EQ(err.str().empty(), !c.complaint);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Unattended, Choosers,
+                         ::testing::Values(ChooserCase{"Text", "TEXT /tmp/a b.txt", true, "/tmp/a b.txt",
+                                                       "TEXT /tmp/a b.txt", false},
+                                           ChooserCase{"Cancel", "cancel", false, "unchanged", "CANCEL", false},
+                                           ChooserCase{"NoAnswerLeftCancels", "", false, "unchanged", "CANCEL", false},
+                                           ChooserCase{"OkChoosesNothing", "OK", false, "unchanged", "CANCEL", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(SessionEnd, IsWrittenNotPerformed) {
   Capture out, err;
   UnattendedSession session(AnswerFile{}, out.file, err.file);
