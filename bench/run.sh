@@ -26,3 +26,6 @@ sh bench/windows.sh "$BUILD"
 echo
 echo "== DDEITEM against the test peer, a raw QtDBus call and gdbus"
 sh bench/dde_requests.sh "$BUILD"
+echo
+echo "== FILELIST's directory search against find, 20,000 files"
+"$BUILD/bench/filelist" 20000

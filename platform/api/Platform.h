@@ -4,6 +4,7 @@
 
 #include "platform/api/Clipboard.h"
 #include "platform/api/Clock.h"
+#include "platform/api/FileOperations.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/IniFiles.h"
 #include "platform/api/Locale.h"
@@ -30,6 +31,7 @@ struct Platform {
   Clipboard* clipboard = nullptr;
   MediaControl* media = nullptr;
   WindowAutomation* windows = nullptr;
+  FileOperations* files = nullptr;
 };
 
 }  // namespace quillan::os

@@ -1,6 +1,7 @@
 #include "runtime/commands/CommandKeywords.h"
 
 #include "runtime/commands/DialogTables.h"
+#include "runtime/commands/FileCommands.h"
 #include "runtime/commands/ListCommands.h"
 #include "runtime/commands/ProgramCommands.h"
 #include "runtime/commands/SystemCommands.h"
@@ -29,6 +30,9 @@ std::vector<core::KeywordTableFacts> allKeywordTables() {
   tables.push_back(core::factsOf("INIFILE sub-commands", kIniFileActions, {"OPEN", "WRITE"}));
   tables.push_back(core::factsOf("OPTION settings", kRunOptions,
                                  {"FILENAME", "SLEEPTIME", "FIELDSEP", "REGBUF", "PRIORITY", "SKDELAY"}));
+  tables.push_back(
+      core::factsOf("FILE sub-commands", kFileActions, {"COPY", "RENAME", "DELETE", "SETDATE", "SETATTR"}));
+  tables.push_back(core::factsOf("DIRECTORY sub-commands", kDirectoryActions, {"CREATE", "CHANGE", "DELETE"}));
   tables.push_back(core::factsOf("LIST operations", kListOperations,
                                  {"CREATE", "CLOSE", "SEEK", "ASSIGN", "LOADFILE", "FILELIST", "DROPFILE", "SAVEFILE",
                                   "PUT", "ADD", "DELETE", "CLEAR", "REGKEYS", "REGVALS", "INSERT", "COPY", "PASTE"}));

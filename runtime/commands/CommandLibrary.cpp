@@ -1,6 +1,7 @@
 #include "runtime/commands/CommandLibrary.h"
 
 #include "runtime/commands/DialogCommands.h"
+#include "runtime/commands/FileCommands.h"
 #include "runtime/commands/ListCommands.h"
 #include "runtime/commands/ProgramCommands.h"
 #include "runtime/commands/SimpleCommands.h"
@@ -16,7 +17,8 @@ const core::CommandSet& standardCommands() {
                                     kRegistryCommands,  kIniFileCommands,
                                     kOptionCommands,    kListCommands,
                                     kClipboardCommands, kWindowCommands,
-                                    kDdeCommands};
+                                    kDdeCommands,       kFileCommands,
+                                    kDirectoryCommands};
   return set;
 }
 

@@ -6,6 +6,7 @@
 #include "runtime/commands/ListText.h"
 #include "runtime/core/FieldReader.h"
 #include "runtime/core/Variables.h"
+#include "runtime/functions/DirectorySearch.h"
 #include "runtime/functions/ListArgument.h"
 #include "runtime/functions/NumberText.h"
 #include "runtime/functions/RegistryRoots.h"
@@ -99,7 +100,18 @@ void loadFile(Target& t) {
   t.list->setPosition(0);
 }
 
-void fileList(Target& t) { t.rt.notAvailable("LIST FILELIST"); }
+// The entries are added in the order the directory is read, after what
+// the list holds; see functions::listEntries for which and how written.
+void fileList(Target& t) {
+  const std::string path = core::requiredField(t.rt);
+  const std::string letters = core::nextField(t.rt);
+  if (t.rt.error != 0) return;
+  if (t.rt.os.files != nullptr) {
+    functions::listEntries(*t.rt.os.files, path, functions::parseEntrySelection(letters), t.rt.settings.fieldSep,
+                           [&](std::string item) { t.list->add(item); });
+  }
+  t.list->setPosition(0);
+}
 
 // There are no short (8.3) names here, so OPTION FILENAME leaves the
 // dropped names as they are; they are never cut either.

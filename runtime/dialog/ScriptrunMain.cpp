@@ -12,6 +12,7 @@
 #include "platform/locale/PosixClock.h"
 #include "platform/locale/PosixLocale.h"
 #include "platform/nowindows/UnavailableWindows.h"
+#include "platform/posix/PosixFileOperations.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/process/PosixProcesses.h"
 #include "platform/process/PosixSystemInfo.h"
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
   // name, which Qt would append to the title of every window.
   ui->setApplicationTitle("Quillan");
   posix::PosixFileSystem fs;
+  posix::PosixFileOperations files;
   reg::SqliteRegistry registry(reg::SqliteRegistry::defaultPath());
   registry.onRefused([](const std::string& why) { std::fprintf(stderr, "scriptrun: %s\n", why.c_str()); });
   locale::PosixLocale regional;
@@ -176,6 +178,7 @@ int main(int argc, char** argv) {
 #endif
   core::Runtime rt(os::Platform{ui.get(), &fs, &registry, &regional, &clock, &processes, &system, sessionManager.get(),
                                 &iniFiles, &clipboard, &media, &windows});
+  rt.os.files = &files;
   rt.commands = &commands::standardCommands();
   std::unique_ptr<dialog::QtDialogHost> dialogs =
       session ? std::make_unique<dialog::UnattendedDialogHost>(rt, *session, *tray)

@@ -29,6 +29,10 @@ bool startsWithIgnoringCase(std::string_view text, std::size_t at, std::string_v
   return true;
 }
 
+bool equalAscii(std::string_view a, std::string_view b) {
+  return !b.empty() && a.size() == b.size() && startsWithIgnoringCase(a, 0, b);
+}
+
 // The am/pm specifier at position at, as its length (0: none).
 std::size_t amPmLength(std::string_view format, std::size_t at) {
   if (startsWithIgnoringCase(format, at, "AM/PM")) return 5;
@@ -335,6 +339,35 @@ bool parseShortDate(std::string_view text, const os::LocaleSettings& loc, os::Lo
   moment.month = month;
   moment.day = day;
   moment.weekday = weekdayOf(year, month, day);
+  return true;
+}
+
+bool parseTimeOfDay(std::string_view text, const os::LocaleSettings& loc, os::LocalDateTime& moment) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  std::size_t j = 0;
+  int parts[3] = {0, 0, 0};
+  std::size_t digits = 0;
+  int count = 0;
+  while (count < 3 && readNumber(text, j, 2, parts[count], digits)) {
+    ++count;
+    if (!matchLiteral(text, j, loc.timeSeparator)) break;
+  }
+  if (count == 0) return false;
+  while (j < text.size() && text[j] == ' ') ++j;
+  const std::string_view rest = text.substr(j);
+  int hour = parts[0];
+  if (!rest.empty()) {
+    // A 12-hour clock: the day half by the regional texts or by AM and PM.
+    const bool pm = equalAscii(rest, loc.pmText) || equalAscii(rest, "PM");
+    if (!pm && !equalAscii(rest, loc.amText) && !equalAscii(rest, "AM")) return false;
+    if (hour < 1 || hour > 12) return false;
+    hour = hour % 12 + (pm ? 12 : 0);
+  }
+  if (hour > 23 || parts[1] > 59 || parts[2] > 59) return false;
+  moment.hour = hour;
+  moment.minute = parts[1];
+  moment.second = parts[2];
+  moment.millisecond = 0;
   return true;
 }
 

@@ -29,6 +29,12 @@ bool unpackFileDate(std::uint32_t packed, os::LocalDateTime& moment);
 // the pattern or names no real day.
 bool parseShortDate(std::string_view text, const os::LocaleSettings& settings, os::LocalDateTime& moment);
 
+// A time of day: hours, then minutes and seconds if given, separated by
+// the time separator of the settings, and on a 12-hour clock the AM or PM
+// text (the settings' or the English one, any case). Sets only the time
+// fields of moment. False for anything else or a time past 23:59:59.
+bool parseTimeOfDay(std::string_view text, const os::LocaleSettings& settings, os::LocalDateTime& moment);
+
 // Formats moment with the format letters: d dd ddd dddd ddddd dddddd, m mm
 // mmm mmmm (m or mm behind h or hh: minutes), yy yyyy, h hh, n nn, s ss,
 // t tt, am/pm a/p ampm (any of them switches h to the 12-hour clock), c,

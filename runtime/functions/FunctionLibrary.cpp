@@ -6,7 +6,7 @@ const FunctionSet& standardFunctions() {
   static const FunctionSet set{kStringFunctions,   kArithmeticFunctions, kRealFunctions,   kDateTimeFunctions,
                                kKeyFunctions,      kSystemFunctions,     kDialogFunctions, kUserFunctions,
                                kSettingsFunctions, kListFunctions,       kMediaFunctions,  kWindowFunctions,
-                               kDdeFunctions};
+                               kDdeFunctions,      kFileFunctions};
   return set;
 }
 

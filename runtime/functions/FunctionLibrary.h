@@ -18,6 +18,7 @@ extern const std::span<const FunctionRow> kDateTimeFunctions;
 extern const std::span<const FunctionRow> kKeyFunctions;
 extern const std::span<const FunctionRow> kSystemFunctions;
 extern const std::span<const FunctionRow> kDialogFunctions;
+extern const std::span<const FunctionRow> kFileFunctions;
 extern const std::span<const FunctionRow> kUserFunctions;
 extern const std::span<const FunctionRow> kSettingsFunctions;
 extern const std::span<const FunctionRow> kListFunctions;

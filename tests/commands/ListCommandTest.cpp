@@ -27,6 +27,19 @@ TEST_P(ListScripts, GiveTheirResult) {
   EXPECT_EQ(h.var('R'), c.result);
 }
 
+TEST(ListFileList, TheTreeWithDStar) {
+  testing::ScriptHarness h;
+  h.fs.addFile("/data/a.txt", "");
+  h.fs.addFile("/data/sub/b.txt", "");
+  h.fs.addFile("/data/.git/config", "");
+  h.fs.addDirectory("/data/sub/deep/deeper");
+  h.fs.addDirectory("/data/v1.0/x");
+  // The list is released when the run ends: the script reads it out first.
+  h.run({"LIST 1,CREATE", "LIST 1,FILELIST,/data,D*", "%R = @count(1):@next(1);@next(1);@next(1);@next(1);@next(1)"});
+  EXPECT_EQ(h.rt.error, 0);
+  EXPECT_EQ(h.var('R'), "5:/data/sub;/data/sub/deep;/data/sub/deep/deeper;/data/v1.0;/data/v1.0/x");
+}
+
 // clang-format off
 const ListCase kListCases[] = {
     // Creating and closing
@@ -52,7 +65,11 @@ const ListCase kListCases[] = {
     {"UnknownOperation", {"LIST 1,CREATE", "%R = before", "LIST 1,SHUFFLE"}, "before", 4},
     {"OperationByLeadingLetters", {"LIST 1,CREATE", "LIST 1,INS,x", "%R = @count(1)"}, "1"},
     {"LettersInsideAnotherWord", {"LIST 1,CREATE", "%R = before", "LIST 1,AD,x"}, "before", 4},
-    {"FileListIsNotBuiltHere", {"LIST 1,CREATE", "%R = before", "LIST 1,FILELIST,/tmp"}, "before", 1000},
+    {"FileListAddsAfterTheItemsAndGoesToTheTop",
+     {"LIST 1,CREATE", "LIST 1,ADD,first", "LIST 1,SEEK,0", "LIST 1,FILELIST,\\work\\*.txt,z",
+      "%R = @count(1):@next(1);@next(1);@next(1);@next(1)"},
+     "4:first;8;0;16"},
+    {"FileListWithoutPath", {"LIST 1,CREATE", "%R = before", "LIST 1,FILELIST,,F"}, "before", 2},
     // Position, SEEK, NEXT, ITEM, INDEX
     {"NextWalksPastTheEnd",
      {"LIST 1,CREATE", "LIST 1,ADD,a", "LIST 1,ADD,b", "LIST 1,ADD,c", "LIST 1,SEEK,2",

@@ -28,6 +28,7 @@ struct ScriptHarness {
   ScriptHarness() {
     rt.os.iniFiles = &iniFiles;
     rt.os.clipboard = &clipboard;
+    rt.os.files = &fs;
     rt.commands = &commands::standardCommands();
     functions::installFunctions(rt, functions::standardFunctions());
     core::prepare(rt, "/work/test.exe", {});

@@ -1,0 +1,2 @@
+REM VERINFO without a file name is run-time error 11.
+%V = @verinfo(,T)
