@@ -138,10 +138,10 @@ std::string formatEntry(const os::DirectoryEntry& entry, std::string_view dirPar
   return text;
 }
 
-std::string firstMatch(os::FileOperations& files, std::string_view specification, const EntrySelection& selection,
+std::string firstMatch(os::FileOperations& files, std::string_view searchPath, const EntrySelection& selection,
                        char separator) {
-  const std::string_view dirPart = directoryPart(specification);
-  const std::string_view pattern = specification.substr(dirPart.size());
+  const std::string_view dirPart = directoryPart(searchPath);
+  const std::string_view pattern = searchPath.substr(dirPart.size());
   if (pattern.empty()) return {};
   const std::string dir = dirPart.empty() ? std::string(".") : std::string(dirPart);
   std::string result;

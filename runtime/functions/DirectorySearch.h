@@ -1,4 +1,4 @@
-// Finding directory entries the way scripts ask for them: a specification
+// Finding directory entries the way scripts ask for them: a search path
 // with "*" and "?" wildcards, selector letters that choose an attribute
 // mask and the fields of the answer, and each entry written as
 // directory part + name, size and packed date joined by the field
@@ -42,11 +42,11 @@ bool matchesWildcards(std::string_view pattern, std::string_view name);
 std::string formatEntry(const os::DirectoryEntry& entry, std::string_view dirPart, const EntrySelection& selection,
                         char separator);
 
-// The first entry the specification finds whose answer is not empty, in
+// The first entry the search path finds whose answer is not empty, in
 // the order the directory is read: entries that are hidden, system or
 // directories are found only when the mask holds that attribute. Empty
 // when there is none.
-std::string firstMatch(os::FileOperations& files, std::string_view specification, const EntrySelection& selection,
+std::string firstMatch(os::FileOperations& files, std::string_view searchPath, const EntrySelection& selection,
                        char separator);
 
 // Every entry of a directory (a path whose last part has no ".") or of a

@@ -20,10 +20,10 @@ void appendValue(Runtime& rt, std::string& result, std::string_view value) {
 }
 
 void file(Runtime& rt, std::string& result) {
-  const std::string specification = core::nextArgument(rt);
+  const std::string searchPath = core::nextArgument(rt);
   const std::string letters = core::nextArgument(rt);
-  if (rt.error != 0 || specification.empty() || rt.os.files == nullptr) return;
-  result = firstMatch(*rt.os.files, specification, parseEntrySelection(letters), rt.settings.fieldSep);
+  if (rt.error != 0 || searchPath.empty() || rt.os.files == nullptr) return;
+  result = firstMatch(*rt.os.files, searchPath, parseEntrySelection(letters), rt.settings.fieldSep);
 }
 
 void path(Runtime& rt, std::string& result) { result = directoryPart(core::nextArgument(rt)); }
