@@ -23,7 +23,8 @@ TEST(LanguageComplete, EveryCommandAndFunctionHasAHandler) {
   }
   const auto& functions = functions::standardFunctions();
   for (std::size_t i = 0; i < core::kFunctionCount; ++i) {
-    if (functions[static_cast<core::Function>(i)] == nullptr) missing.push_back("@" + std::string(core::kFunctionNames[i]));
+    if (functions[static_cast<core::Function>(i)] == nullptr)
+      missing.push_back("@" + std::string(core::kFunctionNames[i]));
   }
   EXPECT_TRUE(missing.empty()) << ::testing::PrintToString(missing);
 }
