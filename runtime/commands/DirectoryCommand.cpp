@@ -36,39 +36,22 @@ bool createWithParents(os::FileOperations& files, std::string path) {
   return files.createDirectory(path);
 }
 
-void create(os::FileOperations& files, Runtime& rt, const std::string& path) {
+void create(Runtime& rt, os::FileOperations& files, const std::string& path) {
   rt.success = createWithParents(files, path);
 }
 
-void change(os::FileOperations& files, Runtime& rt, const std::string& path) {
+void change(Runtime& rt, os::FileOperations& files, const std::string& path) {
   rt.success = files.changeDirectory(path);
 }
 
-void remove(os::FileOperations& files, Runtime& rt, const std::string& path) {
+void remove(Runtime& rt, os::FileOperations& files, const std::string& path) {
   rt.success = files.removeDirectory(path);
 }
 
-using DirectoryHandler = void (*)(os::FileOperations&, Runtime&, const std::string&);
-constexpr DirectoryHandler kHandlers[] = {&create, &change, &remove};  // in DirectoryAction order
+constexpr PathAction kHandlers[] = {&create, &change, &remove};  // in DirectoryAction order
 static_assert(std::size(kHandlers) == std::size(kActionRows));
 
-void directory(Runtime& rt) {
-  std::string action = core::requiredField(rt);
-  if (rt.error != 0) return;
-  core::upperAsciiInPlace(action);
-  const auto* row = kDirectoryActions.find(action);
-  if (row == nullptr) {
-    rt.fail(core::kUnknownWord);
-    return;
-  }
-  const std::string path = core::requiredField(rt);
-  if (rt.error != 0) return;
-  if (rt.os.files == nullptr) {
-    rt.success = false;
-    return;
-  }
-  kHandlers[static_cast<std::size_t>(row->entry)](*rt.os.files, rt, path);
-}
+void directory(Runtime& rt) { runPathAction(rt, kDirectoryActions, kHandlers); }
 
 constexpr core::CommandRow kRows[] = {{core::Command::Directory, &directory}};
 

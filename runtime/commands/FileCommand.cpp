@@ -106,28 +106,11 @@ void setAttr(Runtime& rt, os::FileOperations& files, const std::string& file) {
   rt.success = files.setAttributes(file, bits);
 }
 
-using FileHandler = void (*)(Runtime&, os::FileOperations&, const std::string&);
-constexpr FileHandler kHandlers[] = {&copy, &rename, &remove, &setDate, &setAttr};  // in FileAction order
+constexpr PathAction kHandlers[] = {&copy, &rename, &remove, &setDate, &setAttr};  // in FileAction order
 
 static_assert(std::size(kHandlers) == std::size(kActionRows));
 
-void file(Runtime& rt) {
-  std::string action = core::requiredField(rt);
-  if (rt.error != 0) return;
-  core::upperAsciiInPlace(action);
-  const auto* row = kFileActions.find(action);
-  if (row == nullptr) {
-    rt.fail(core::kUnknownWord);
-    return;
-  }
-  const std::string path = core::requiredField(rt);
-  if (rt.error != 0) return;
-  if (rt.os.files == nullptr) {
-    rt.success = false;
-    return;
-  }
-  kHandlers[static_cast<std::size_t>(row->entry)](rt, *rt.os.files, path);
-}
+void file(Runtime& rt) { runPathAction(rt, kFileActions, kHandlers); }
 
 constexpr core::CommandRow kRows[] = {{core::Command::File, &file}};
 
