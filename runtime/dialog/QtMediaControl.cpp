@@ -1,31 +1,17 @@
 #include "runtime/dialog/QtMediaControl.h"
 
 #include <QAudioOutput>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaPlayer>
-#include <QTimer>
 #include <QUrl>
-#include <algorithm>
-#include <limits>
 
 #include "platform/posix/PosixPaths.h"
 #include "runtime/dialog/MciCommand.h"
+#include "runtime/dialog/PlayToEnd.h"
 #include "runtime/dialog/TextCodec.h"
 
 namespace quillan::dialog {
-namespace {
-
-// A sound must start within this long for "play ... wait" to wait for it,
-// and may run this long past its length; a player without an audio device
-// never holds the script.
-constexpr int kStartAllowanceMs = 2000;
-constexpr int kEndAllowanceMs = 250;
-constexpr std::int64_t kUnknownLengthMs = 60000;
-
-}  // namespace
-
 class MediaDevice {
  public:
   explicit MediaDevice(const QString& file) {
@@ -38,32 +24,7 @@ class MediaDevice {
       player_.play();
       return;
     }
-    QEventLoop loop;
-    QObject context;
-    QTimer limit;
-    limit.setSingleShot(true);
-    bool done = false;
-    const auto finish = [&] {
-      done = true;
-      loop.quit();
-    };
-    QObject::connect(&limit, &QTimer::timeout, &context, finish);
-    QObject::connect(&player_, &QMediaPlayer::errorOccurred, &context, finish);
-    QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &context, [&](QMediaPlayer::MediaStatus status) {
-      if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia) finish();
-    });
-    bool playing = false;
-    QObject::connect(&player_, &QMediaPlayer::positionChanged, &context, [&](qint64) {
-      if (playing) return;
-      playing = true;
-      std::int64_t left = player_.duration() - player_.position();
-      if (player_.duration() <= 0) left = kUnknownLengthMs;
-      constexpr std::int64_t kLongest = std::numeric_limits<int>::max() - kEndAllowanceMs;
-      limit.start(static_cast<int>(std::clamp<std::int64_t>(left, 0, kLongest)) + kEndAllowanceMs);
-    });
-    limit.start(kStartAllowanceMs);
-    player_.play();
-    if (!done) loop.exec();
+    playToEnd(player_);
     if (player_.playbackState() == QMediaPlayer::PlayingState) player_.stop();
   }
   void pause() { player_.pause(); }

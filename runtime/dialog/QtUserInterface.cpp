@@ -11,16 +11,15 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
-#include <QTimer>
 #include <QUrl>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <limits>
 #include <sstream>
 
 #include "platform/peicon/ExecutableIcon.h"
 #include "platform/posix/PosixPaths.h"
+#include "runtime/dialog/PlayToEnd.h"
 #include "runtime/dialog/TextCodec.h"
 #include "runtime/dialog/WavHeader.h"
 
@@ -62,15 +61,6 @@ std::int64_t coarseTick() {
   return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
-// How long a sound may take to start playing before PLAY WAIT gives up on
-// it, and how long past its length it may run: the sound system needs a
-// moment to set up, but a player stuck without an audio device must not
-// hold the script.
-constexpr int kStartAllowanceMs = 2000;
-constexpr int kEndAllowanceMs = 250;
-// A sound whose length cannot be read is waited for at most this long.
-constexpr int kUnknownLengthMs = 60000;
-
 }  // namespace
 
 // One player for the whole run: a new sound stops the one still playing,
@@ -93,36 +83,8 @@ class SoundPlayer {
       player_->play();
       return;
     }
-    // Every signal that can end the sound quits the loop; the timer ends
-    // it when the player neither plays nor fails, so the script goes on.
-    QEventLoop loop;
-    QObject context;
-    QTimer limit;
-    limit.setSingleShot(true);
-    bool done = false;
-    const auto finish = [&] {
-      done = true;
-      loop.quit();
-    };
-    QObject::connect(&limit, &QTimer::timeout, &context, finish);
-    QObject::connect(player_.get(), &QMediaPlayer::errorOccurred, &context, finish);
-    QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, &context, [&](QMediaPlayer::MediaStatus status) {
-      if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia) finish();
-    });
-    bool playing = false;
-    QObject::connect(player_.get(), &QMediaPlayer::positionChanged, &context, [&](qint64) {
-      if (playing) return;
-      // From the moment sound flows, the sound's own length bounds the wait.
-      playing = true;
-      std::int64_t length = lengthMs >= 0 ? lengthMs : player_->duration();
-      if (length <= 0) length = kUnknownLengthMs;
-      constexpr std::int64_t kLongestTimer = std::numeric_limits<int>::max() - kEndAllowanceMs;
-      limit.start(static_cast<int>(std::min(length, kLongestTimer)) + kEndAllowanceMs);
-    });
-    limit.start(kStartAllowanceMs);
     player_->setSource(QUrl::fromLocalFile(path));
-    player_->play();
-    if (!done) loop.exec();
+    const bool playing = playToEnd(*player_, lengthMs);
     // A sound that outran its length is cut off. One whose start took too
     // long (the sound system's first start-up can) is left to play on
     // without holding the script.
