@@ -7,6 +7,7 @@
 #include "editor/Screenshots.h"
 #include "editor/TMainForm.h"
 #include "editor/UserPrompts.h"
+#include "runtime/dialog/QtMessages.h"
 
 #ifndef QUILLAN_VERSION
 #define QUILLAN_VERSION "0"
@@ -14,6 +15,7 @@
 
 int main(int argc, char** argv) {
   using namespace quillan::editor;
+  quillan::dialog::installQuietMessages();
   QApplication app(argc, argv);
   QApplication::setApplicationName(texts::kProgramName);
   QApplication::setApplicationVersion(QUILLAN_VERSION);

@@ -27,6 +27,7 @@
 #include "runtime/dialog/QtClipboard.h"
 #include "runtime/dialog/QtDialogHost.h"
 #include "runtime/dialog/QtMediaControl.h"
+#include "runtime/dialog/QtMessages.h"
 #include "runtime/dialog/QtUserInterface.h"
 #include "runtime/dialog/ScriptApplication.h"
 #include "runtime/dialog/TrayShells.h"
@@ -132,6 +133,7 @@ int main(int argc, char** argv) {
     chooseHeadlessPlatform();
   }
 
+  dialog::installQuietMessages();
   int qtArgc = 1;
   dialog::ScriptApplication app(qtArgc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

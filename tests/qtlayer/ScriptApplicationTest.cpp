@@ -7,6 +7,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "runtime/dialog/QtMessages.h"
 #include "runtime/dialog/ScriptApplication.h"
 
 namespace quillan::dialog {
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
   // Test discovery runs this without the tests' environment.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   ::testing::InitGoogleTest(&argc, argv);
+  quillan::dialog::installQuietMessages();  // test discovery runs without XDG_RUNTIME_DIR
   quillan::dialog::ScriptApplication application(argc, argv);
   quillan::dialog::app = &application;
   return RUN_ALL_TESTS();
