@@ -17,9 +17,9 @@
 
 #include "runtime/core/DialogHost.h"
 #include "runtime/core/Runtime.h"
-#include "runtime/dialog/DbusConversation.h"
 #include "runtime/dialog/DialogGeometry.h"
 #include "runtime/dialog/ElementWidgets.h"
+#include "runtime/dialog/LoadedDbus.h"
 #include "runtime/dialog/TaskIcon.h"
 
 namespace quillan::dialog {
@@ -127,7 +127,7 @@ class TDlgForm final : public QWidget {
   bool smallCaption_ = false;
   bool onTop_ = false;
   std::vector<QStatusBar*> statusBars_;
-  DbusConversation ddeClientConv_;
+  LoadedConversation ddeClientConv_;  // the D-Bus module's, from the first link
 };
 
 }  // namespace quillan::dialog

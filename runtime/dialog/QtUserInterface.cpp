@@ -3,23 +3,21 @@
 #include <time.h>
 
 #include <QApplication>
-#include <QAudioOutput>
 #include <QEventLoop>
 #include <QIcon>
 #include <QInputDialog>
-#include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
-#include <QUrl>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "platform/peicon/ExecutableIcon.h"
 #include "platform/posix/PosixPaths.h"
-#include "runtime/dialog/PlayToEnd.h"
+#include "runtime/dialog/SoundModule.h"
 #include "runtime/dialog/TextCodec.h"
 #include "runtime/dialog/WavHeader.h"
 
@@ -62,39 +60,6 @@ std::int64_t coarseTick() {
 }
 
 }  // namespace
-
-// One player for the whole run: a new sound stops the one still playing,
-// as the desktop's own sound call does.
-class SoundPlayer {
- public:
-  SoundPlayer() {
-    // The GStreamer backend is the one that plays reliably here; the other
-    // backend of this Qt release crashes on start-up.
-    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
-    player_ = std::make_unique<QMediaPlayer>();
-    output_ = std::make_unique<QAudioOutput>();
-    player_->setAudioOutput(output_.get());
-  }
-
-  void play(const QString& path, std::int64_t lengthMs, bool wait) {
-    player_->stop();
-    if (!wait) {
-      player_->setSource(QUrl::fromLocalFile(path));
-      player_->play();
-      return;
-    }
-    player_->setSource(QUrl::fromLocalFile(path));
-    const bool playing = playToEnd(*player_, lengthMs);
-    // A sound that outran its length is cut off. One whose start took too
-    // long (the sound system's first start-up can) is left to play on
-    // without holding the script.
-    if (playing) player_->stop();
-  }
-
- private:
-  std::unique_ptr<QMediaPlayer> player_;
-  std::unique_ptr<QAudioOutput> output_;
-};
 
 QtUserInterface::QtUserInterface() = default;
 
@@ -179,8 +144,18 @@ void QtUserInterface::playSound(std::string_view path, bool wait) {
   std::string head(64 * 1024, '\0');
   in.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<std::size_t>(in.gcount()));
-  if (!sound_) sound_ = std::make_unique<SoundPlayer>();
-  sound_->play(QString::fromStdString(file), wavLengthMs(head, size), wait);
+  if (!sound_) {
+    SoundModule* module = soundModule();
+    if (module == nullptr) {
+      // Told once; every sound that cannot be played gives the bell.
+      if (!soundMissingTold_) std::fprintf(stderr, "scriptrun: %s\n", soundModuleFailure().c_str());
+      soundMissingTold_ = true;
+      beep();
+      return;
+    }
+    sound_ = module->makePlayer();
+  }
+  sound_->play(file, wavLengthMs(head, size), wait);
 }
 
 os::ScreenFigures primaryScreenFigures() {

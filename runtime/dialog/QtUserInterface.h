@@ -43,7 +43,8 @@ class QtUserInterface : public os::UserInterface {
   // for display cannot be undone (a title that is no valid UTF-8 is read
   // as Latin-1); unset, the application's display name is the title.
   std::optional<std::string> title_;
-  std::unique_ptr<SoundPlayer> sound_;  // made on the first PLAY
+  std::unique_ptr<SoundPlayer> sound_;  // made on the first PLAY, by the sound module
+  bool soundMissingTold_ = false;
 };
 
 // The primary screen in logical pixels, as windows are placed; zeros when

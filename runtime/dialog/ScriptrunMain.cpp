@@ -23,10 +23,10 @@
 #include "runtime/core/CommandLine.h"
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/RunScript.h"
-#include "runtime/dialog/LogindSessionManager.h"
+#include "runtime/dialog/LoadedDbus.h"
+#include "runtime/dialog/LoadedSound.h"
 #include "runtime/dialog/QtClipboard.h"
 #include "runtime/dialog/QtDialogHost.h"
-#include "runtime/dialog/QtMediaControl.h"
 #include "runtime/dialog/QtMessages.h"
 #include "runtime/dialog/QtUserInterface.h"
 #include "runtime/dialog/ScriptApplication.h"
@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
     tray = std::make_unique<dialog::HeadlessTrayShell>();
   } else {
     ui = std::make_unique<dialog::QtUserInterface>();
-    sessionManager = std::make_unique<dialog::LogindSessionManager>();
+    sessionManager = std::make_unique<dialog::LoadedSessionManager>();
     tray = std::make_unique<dialog::QtTrayShell>();
   }
   // The title until the script names one. Not the application's display
@@ -170,7 +170,8 @@ int main(int argc, char** argv) {
   // INI files named without a directory live where WINDIR() points.
   ini::ProfileIniFiles iniFiles(fs.userConfigDir());
   dialog::QtClipboard clipboard;
-  dialog::QtMediaControl media;
+  // Sounds come from a module of their own, loaded when a script first plays one.
+  dialog::LoadedMediaControl media;
   // Other windows: the X display, opened when a script first asks for one.
   const auto reportWindows = [](const std::string& why) { std::fprintf(stderr, "scriptrun: %s\n", why.c_str()); };
 #ifdef QUILLAN_HAVE_X11

@@ -9,7 +9,9 @@
 #include <fstream>
 
 #include "WavBytes.h"
+#include "runtime/dialog/QtMessages.h"
 #include "runtime/dialog/QtUserInterface.h"
+#include "runtime/dialog/SoundModule.h"
 
 namespace quillan::dialog {
 namespace {
@@ -21,6 +23,9 @@ struct Sounds : ::testing::Test {
   std::string dir;
   QtUserInterface ui;
   Sounds() {
+    // The player comes from the sound module: without it every sound would
+    // be the bell, and these cases would pass without playing anything.
+    EXPECT_NE(soundModule(), nullptr) << soundModuleFailure();
     std::string pattern = fs::temp_directory_path().string() + "/quillan-sound-XXXXXX";
     dir = ::mkdtemp(pattern.data());
   }
@@ -67,6 +72,7 @@ int main(int argc, char** argv) {
   // Test discovery runs this without the tests' environment.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   ::testing::InitGoogleTest(&argc, argv);
+  quillan::dialog::installQuietMessages();  // test discovery runs without XDG_RUNTIME_DIR
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }
