@@ -36,7 +36,8 @@ void write(Runtime& rt) {
   const std::string key = core::requiredField(rt);
   const std::string value = core::nextField(rt);
   if (rt.error != 0) return;
-  if (rt.os.iniFiles == nullptr || !rt.os.iniFiles->write(rt.settings.iniFile, section, key, value)) rt.success = false;
+  if (rt.os.iniFiles == nullptr || !rt.os.iniFiles->write(core::iniFileInUse(rt), section, key, value))
+    rt.success = false;
 }
 
 void iniFile(Runtime& rt) {

@@ -66,7 +66,7 @@ struct RunSettings {
   std::int32_t sleepTime = 50;
   std::int32_t skDelay = 10;
   char fieldSep = '|';
-  std::string iniFile;  // set by prepare: QN16.INI by the file lookup rule
+  std::string iniFile;  // read it through iniFileInUse: empty until QN16.INI is found
   bool usingDefaultIni = true;
   std::string sectionPrefix;  // set by prepare: from the script's file name
 };

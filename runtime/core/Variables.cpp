@@ -6,6 +6,10 @@
 
 namespace quillan::core {
 
+namespace {
+constexpr std::string_view kDefaultIniName = "QN16.INI";
+}  // namespace
+
 void setVariable(Runtime& rt, std::string_view name, std::string_view value) {
   if (!name.empty() && name.front() == '%') {
     const char c = name.size() > 1 ? upperAscii(name[1]) : '\0';
@@ -82,12 +86,26 @@ void prepare(Runtime& rt, std::string_view scriptPath, const std::vector<std::st
   for (auto& list : rt.lists) list.reset();
   rt.settings = RunSettings{};
   rt.settings.titleText = rt.os.ui != nullptr ? rt.os.ui->applicationTitle() : std::string("Quillan");
-  rt.settings.iniFile = lookUpFile(rt, "QN16.INI");
+  // QN16.INI in the working directory is taken now. Otherwise it lives in
+  // the default directory, a registry setting read when the script first
+  // uses the file (iniFileInUse): a script that never does starts without
+  // opening the registry store.
+  rt.settings.iniFile =
+      rt.os.fs != nullptr && rt.os.fs->exists(kDefaultIniName) ? rt.os.fs->fullPath(kDefaultIniName) : std::string();
   rt.settings.sectionPrefix = sectionPrefixFor(scriptPath);
 }
 
 std::string lookUpFile(Runtime& rt, std::string_view name) {
   if (rt.os.fs != nullptr && rt.os.fs->exists(name)) return rt.os.fs->fullPath(name);
+  return inDefaultDirectory(rt, name);
+}
+
+const std::string& iniFileInUse(Runtime& rt) {
+  if (rt.settings.iniFile.empty()) rt.settings.iniFile = inDefaultDirectory(rt, kDefaultIniName);
+  return rt.settings.iniFile;
+}
+
+std::string inDefaultDirectory(Runtime& rt, std::string_view name) {
   if (rt.defaultDir.empty()) {
     rt.defaultDir = readSettingText(rt.os.registry, "Program", "DefaultDir", "");
   }

@@ -39,5 +39,11 @@ void prepare(Runtime& rt, std::string_view scriptPath, const std::vector<std::st
 // The file lookup rule: the full path of name if such a file exists,
 // otherwise the default directory, "\" and name.
 std::string lookUpFile(Runtime& rt, std::string_view name);
+// The default directory, "\" and name (the rule's second half).
+std::string inDefaultDirectory(Runtime& rt, std::string_view name);
+
+// The INI file that INIFILE WRITE and INIREAD use: the one INIFILE OPEN
+// named, else QN16.INI, found the first time it is asked for.
+const std::string& iniFileInUse(Runtime& rt);
 
 }  // namespace quillan::core

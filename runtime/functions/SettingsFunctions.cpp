@@ -25,7 +25,8 @@ void iniread(Runtime& rt, std::string& result) {
     result = fallback;
     return;
   }
-  result = rt.os.iniFiles->read(rt.settings.iniFile, core::iniSectionFor(rt, section), key, fallback, kIniValueBuffer);
+  result =
+      rt.os.iniFiles->read(core::iniFileInUse(rt), core::iniSectionFor(rt, section), key, fallback, kIniValueBuffer);
 }
 
 // A value as text: a string up to its first NUL, binary bytes in decimal

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "runtime/core/Variables.h"
 #include "tests/functions/FunctionCases.h"
 #include "tests/support/ScriptHarness.h"
 
@@ -76,7 +77,7 @@ TEST(IniFileOpen, FailedOpenKeepsTheDefaultFile) {
   h.run({"INIFILE OPEN", "INIFILE WRITE,,K,V"});
   EXPECT_EQ(h.rt.error, core::kMissingArgument);
   EXPECT_TRUE(h.rt.settings.usingDefaultIni);
-  EXPECT_EQ(h.rt.settings.iniFile, kDefaultIni);
+  EXPECT_EQ(core::iniFileInUse(h.rt), kDefaultIni);
 }
 
 // A write that fails clears the flag; one that succeeds leaves it as it was.

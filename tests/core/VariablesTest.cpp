@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "runtime/core/Settings.h"
 #include "runtime/core/Variables.h"
 #include "tests/support/ScriptHarness.h"
 
@@ -66,14 +67,30 @@ TEST(Preparation, ParametersArriveWholeAndSettingsReset) {
   EXPECT_EQ(h.rt.settings.regBuf, 256);
   EXPECT_TRUE(h.rt.settings.usingDefaultIni);
   // No DefaultDir setting: the per-user configuration directory stands in.
-  EXPECT_EQ(h.rt.settings.iniFile, "/home/user/.config/quillan\\QN16.INI");
+  EXPECT_EQ(core::iniFileInUse(h.rt), "/home/user/.config/quillan\\QN16.INI");
 }
 
 TEST(Preparation, ExistingDefaultIniIsUsedWithItsFullPath) {
   ScriptHarness h;
   h.fs.files["QN16.INI"] = "";
   core::prepare(h.rt, "x.exe", {});
-  EXPECT_EQ(h.rt.settings.iniFile, "/work/QN16.INI");
+  EXPECT_EQ(core::iniFileInUse(h.rt), "/work/QN16.INI");
+}
+
+// The default directory is read when the file is first used, so a script
+// that never uses it starts without opening the registry store.
+TEST(Preparation, DefaultIniDirectoryIsReadOnFirstUse) {
+  ScriptHarness h;
+  h.registry.faults.failEveryCall("openKey", reg::StoreFailure);
+  core::prepare(h.rt, "x.exe", {});
+  h.registry.faults.clear();
+  reg::Handle key = 0;
+  ASSERT_EQ(h.registry.createKey(reg::CurrentUser, std::string(core::kSettingsKey) + "Program", key), reg::Success);
+  const std::string dir = "D:\\Shared";
+  ASSERT_EQ(h.registry.setValue(key, "DefaultDir", reg::Sz, reinterpret_cast<const std::uint8_t*>(dir.c_str()),
+                                static_cast<std::uint32_t>(dir.size() + 1)),
+            reg::Success);
+  EXPECT_EQ(core::iniFileInUse(h.rt), "D:\\Shared\\QN16.INI");
 }
 
 TEST(SectionPrefix, FileNameUpToItsFirstDot) {
