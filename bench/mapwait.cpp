@@ -1,6 +1,8 @@
-// mapwait COMMAND [ARGS...]: starts the command and prints the milliseconds
-// from its start until its first top-level window is mapped on the X
-// display, then ends it. For comparing how soon programs show a window.
+// mapwait [--libraries] COMMAND [ARGS...]: starts the command and prints the
+// milliseconds from its start until its first top-level window is mapped on
+// the X display, then ends it. For comparing how soon programs show a
+// window. With --libraries it also prints how many shared objects the
+// program had mapped at that moment, and names them on standard error.
 #include <X11/Xlib.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -8,10 +10,36 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <set>
+#include <string>
+
+namespace {
+
+// The distinct shared objects in a process's memory map.
+std::set<std::string> sharedObjects(pid_t pid) {
+  std::set<std::string> found;
+  std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+  std::string line;
+  while (std::getline(maps, line)) {
+    const std::size_t path = line.find('/');
+    if (path == std::string::npos) continue;
+    const std::string file = line.substr(path);
+    if (file.find(".so") != std::string::npos) found.insert(file);
+  }
+  return found;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  const bool libraries = argc > 1 && std::string(argv[1]) == "--libraries";
+  if (libraries) {
+    --argc;
+    ++argv;
+  }
   if (argc < 2) {
-    std::fputs("usage: mapwait COMMAND [ARGS...]\n", stderr);
+    std::fputs("usage: mapwait [--libraries] COMMAND [ARGS...]\n", stderr);
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -35,7 +63,13 @@ int main(int argc, char** argv) {
     if (event.type == MapNotify && !event.xmap.override_redirect) break;
   }
   const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-  std::printf("%.1f\n", took.count());
+  if (libraries) {
+    const std::set<std::string> objects = sharedObjects(child);
+    std::printf("%.1f %zu\n", took.count(), objects.size());
+    for (const std::string& object : objects) std::fprintf(stderr, "%s\n", object.c_str());
+  } else {
+    std::printf("%.1f\n", took.count());
+  }
   kill(child, SIGTERM);
   waitpid(child, nullptr, 0);
   XCloseDisplay(display);
