@@ -11,6 +11,8 @@ count=${2:-1000}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch" QUILLAN_REGISTRY="$scratch/registry.db"
+# The conversation comes from the D-Bus module, which lies beside scriptrun.
+export QUILLAN_MODULE_DIR="$build/runtime/dialog"
 
 cat > "$scratch/inside.sh" <<'INNER'
 set -eu
