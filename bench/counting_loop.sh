@@ -1,7 +1,10 @@
 #!/bin/sh
 # The counting loop of a million passes (two script lines a pass) in
 # scriptrun, unattended, against the same loop in bash, tclsh (top level) and
-# python3 (module level), all in one run. Prints the times and the ratios.
+# python3 (module level), all in one run. Prints the times and the ratios,
+# the heap allocations per line (bench/line_allocations) and, with valgrind installed, the
+# instructions per line (callgrind, two loop lengths subtracted so that
+# start-up cancels out).
 #
 #   sh bench/counting_loop.sh [BUILD_DIR]      (default: build)
 set -eu
@@ -10,13 +13,11 @@ BUILD="${1:-build}"
 WORK="$(mktemp -d)"
 trap 'rm -rf "$WORK"' EXIT
 
-cat > "$WORK/loop.qs" <<'END'
-%I = 0
-REPEAT
-%I = @succ(%I)
-UNTIL @equal(%I,1000000)
-END
-"$BUILD/tools/quillanc/quillanc" "$WORK/loop.qs" -o "$WORK/loop.exe"
+loop() {  # loop PASSES NAME: the script loop compiled to $WORK/NAME.exe
+  printf '%%I = 0\nREPEAT\n%%I = @succ(%%I)\nUNTIL @equal(%%I,%s)\n' "$1" > "$WORK/$2.qs"
+  "$BUILD/tools/quillanc/quillanc" "$WORK/$2.qs" -o "$WORK/$2.exe"
+}
+loop 1000000 loop
 
 cat > "$WORK/loop.sh" <<'END'
 i=0
@@ -61,3 +62,20 @@ row bash "$b"
 [ "$t" != 0 ] && row tclsh "$t"
 row python3 "$p"
 echo "(ratio = the program's time / scriptrun's time; above 1 means scriptrun is faster)"
+
+if [ -x "$BUILD/bench/line_allocations" ]; then
+  echo
+  "$BUILD/bench/line_allocations"
+fi
+if command -v valgrind > /dev/null; then
+  loop 20000 short
+  loop 120000 long
+  instructions() {
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$BUILD/runtime/dialog/scriptrun" --unattended "$1" 2>&1 |
+      sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
+  }
+  a=$(instructions "$WORK/short.exe")
+  b=$(instructions "$WORK/long.exe")
+  echo
+  echo "instructions per line (callgrind): $(echo "($b - $a) / 200000" | bc)"
+fi
