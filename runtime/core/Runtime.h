@@ -15,6 +15,7 @@
 #include "runtime/core/FunctionNameCache.h"
 #include "runtime/core/InternalList.h"
 #include "runtime/core/LabelIndex.h"
+#include "runtime/core/TextPool.h"
 
 namespace quillan::core {
 
@@ -106,6 +107,9 @@ struct Runtime {
   std::string work;
   int pos = 0;
   int functionDepth = 0;  // nesting of "@" calls being evaluated
+  // The texts arguments, fields and call results are built in, reused from
+  // line to line.
+  TextPool texts;
 
   // Control flow.
   int repeatDepth = 0;
