@@ -2,7 +2,8 @@
 # The counting loop of a million passes (two script lines a pass) in
 # scriptrun, unattended, against the same loop in bash, tclsh (top level) and
 # python3 (module level), all in one run. Prints the times and the ratios,
-# the heap allocations per line (bench/line_allocations) and, with valgrind installed, the
+# scriptrun's time with its trace written to /dev/null, the heap allocations
+# per line (bench/line_allocations) and, with valgrind installed, the
 # instructions per line (callgrind, two loop lengths subtracted so that
 # start-up cancels out).
 #
@@ -48,6 +49,7 @@ seconds() {  # best of three wall-clock runs of a command
 QT_QPA_PLATFORM=offscreen
 export QT_QPA_PLATFORM
 q=$(seconds "$BUILD/runtime/dialog/scriptrun" --unattended "$WORK/loop.exe")
+qt=$(seconds "$BUILD/runtime/dialog/scriptrun" --unattended --trace=/dev/null "$WORK/loop.exe")
 b=$(seconds bash "$WORK/loop.sh")
 t=$(command -v tclsh >/dev/null && seconds tclsh "$WORK/loop.tcl" || echo 0)
 p=$(seconds /usr/bin/python3 "$WORK/loop.py")
@@ -58,6 +60,7 @@ row() {
   printf '%-10s %9.3f %12.1f %13.2fx\n' "$1" "$2" "$(echo "$2 * 1000000000 / 2000000" | bc -l)" "$ratio"
 }
 row scriptrun "$q"
+row "(--trace)" "$qt"
 row bash "$b"
 [ "$t" != 0 ] && row tclsh "$t"
 row python3 "$p"

@@ -5,6 +5,7 @@
 #include "runtime/core/Commands.h"
 #include "runtime/core/FieldReader.h"
 #include "runtime/core/Keywords.h"
+#include "runtime/core/LineTrace.h"
 #include "runtime/core/Variables.h"
 
 namespace quillan::core {
@@ -117,6 +118,13 @@ void executeStoredLine(Runtime& rt) {
   }
 }
 
+// Writes the line to the trace before it runs, and the error it set after.
+void executeTracedLine(Runtime& rt) {
+  rt.trace->line(rt.line + 1, rt.store[static_cast<std::size_t>(rt.line)]);
+  executeStoredLine(rt);
+  if (rt.error != 0) rt.trace->error(rt.error);
+}
+
 }  // namespace
 
 void runLines(Runtime& rt) {
@@ -129,7 +137,11 @@ void runLines(Runtime& rt) {
   for (;;) {
     if (rt.os.ui != nullptr) rt.os.ui->processMessagesIfDue();
     if (rt.stop || rt.terminated) break;  // a message handler ended the script
-    executeStoredLine(rt);
+    if (rt.trace == nullptr) {
+      executeStoredLine(rt);
+    } else {
+      executeTracedLine(rt);
+    }
     ++rt.line;
     if (rt.stop) break;
     if (rt.line >= count || rt.line < 0 || rt.error >= 1) {

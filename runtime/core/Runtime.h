@@ -22,6 +22,7 @@ namespace quillan::core {
 struct Runtime;
 struct CommandSet;
 struct FunctionSet;
+class LineTrace;
 using CommandHandler = void (*)(Runtime&);
 
 // Run-time error codes a command can set; the report shows the number only.
@@ -110,6 +111,8 @@ struct Runtime {
   // The texts arguments, fields and call results are built in, reused from
   // line to line.
   TextPool texts;
+  // Where each line run is written, or null (the usual case) for no trace.
+  LineTrace* trace = nullptr;
 
   // Control flow.
   int repeatDepth = 0;
