@@ -29,6 +29,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const std::op
     } else if (arg.rfind("--unattended=", 0) == 0) {
       line.unattended = true;
       line.answerFile = arg.substr(13);
+    } else if (arg == "--trace") {
+      line.trace = true;
+      line.traceFile.clear();
+    } else if (arg.rfind("--trace=", 0) == 0) {
+      if (arg.size() == 8) {
+        line.action = CommandLine::Action::Usage;
+        line.usageError = "--trace= names no file";
+        return line;
+      }
+      line.trace = true;
+      line.traceFile = arg.substr(8);
     } else if (arg.size() > 1 && arg[0] == '-') {
       line.action = CommandLine::Action::Usage;
       line.usageError = "unknown option " + arg;

@@ -1,7 +1,7 @@
 // The runtime's own command line: options before the script path, then the
 // compiled script file, then up to nine script parameters.
 //
-//   scriptrun [--unattended[=FILE]] [--] SCRIPT.exe [PARAMETERS...]
+//   scriptrun [--unattended[=FILE]] [--trace[=FILE]] [--] SCRIPT.exe [PARAMETERS...]
 //   scriptrun --help | --version
 #pragma once
 
@@ -15,7 +15,9 @@ struct CommandLine {
   enum class Action { Run, Help, Version, Usage } action = Action::Run;
   std::string usageError;  // for Action::Usage
   bool unattended = false;
-  std::string answerFile;               // FILE of --unattended=FILE or QUILLAN_UNATTENDED
+  std::string answerFile;  // FILE of --unattended=FILE or QUILLAN_UNATTENDED
+  bool trace = false;
+  std::string traceFile;                // FILE of --trace=FILE; empty: standard error
   std::string scriptArg;                // command-line argument 1 (may be empty)
   std::vector<std::string> parameters;  // the arguments after it, as passed
 };

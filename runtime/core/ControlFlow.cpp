@@ -14,7 +14,7 @@ std::size_t at(std::int32_t index) { return static_cast<std::size_t>(index); }
 // A condition holds when something other than blanks and control
 // characters is left of it: comparisons give an empty text for false, so
 // "0" is true.
-bool holds(const std::string& condition) {
+bool holds(std::string_view condition) {
   for (const char c : condition)
     if (static_cast<unsigned char>(c) > ' ') return true;
   return false;
@@ -24,9 +24,10 @@ bool holds(const std::string& condition) {
 // empty text behind, which must not be taken for a false condition: the
 // jump would move the line the error is reported at.
 bool readCondition(Runtime& rt, bool& result) {
-  const std::string condition = nextField(rt);
+  ScratchText condition(rt.texts);
+  readField(rt, *condition);
   if (rt.error != 0) return false;
-  result = holds(condition);
+  result = holds(*condition);
   return true;
 }
 
@@ -55,10 +56,12 @@ void endCommand(Runtime&) {}
 
 // Reads the label and jumps to it; false when the line failed.
 bool jumpToLabel(Runtime& rt) {
-  std::string label = requiredField(rt);
+  ScratchText label(rt.texts);
+  readField(rt, *label);
+  if (label->empty()) rt.fail(kMissingArgument);
   if (rt.error != 0) return false;
-  upperAsciiInPlace(label);
-  const std::int32_t target = rt.jumps.findLabel(rt.store, label);
+  upperAsciiInPlace(*label);
+  const std::int32_t target = rt.jumps.findLabel(rt.store, *label);
   if (target == LabelIndex::kNone) {
     rt.fail(kNoLabel);
     return false;

@@ -58,12 +58,15 @@ bool scan(Runtime& rt, std::string& out, IsTerminator isTerminator) {
       out += k;
     }
     ++rt.pos;
+    // The run of plain text behind it, found with locals: every append may
+    // write anywhere as far as the compiler knows.
     const int n = rt.length();
     const char* text = rt.work.data();
-    const int run = rt.pos;
-    while (rt.pos <= n && !kStops.stop[static_cast<unsigned char>(text[rt.pos - 1])]) ++rt.pos;
-    copyLine(rt, out, run, std::min(rt.pos, n + 1) - 1);
-    if (rt.pos > n || isTerminator(rt.at(rt.pos))) return quoted;
+    int p = rt.pos;
+    while (p <= n && !kStops.stop[static_cast<unsigned char>(text[p - 1])]) ++p;
+    if (p > rt.pos) out.append(text + rt.pos - 1, static_cast<std::size_t>(p - rt.pos));
+    rt.pos = p;
+    if (p > n || isTerminator(text[p - 1])) return quoted;
   }
 }
 
@@ -87,9 +90,9 @@ void expandVariable(Runtime& rt, std::string& out) {
   ++rt.pos;  // on the reference's letter
 }
 
-std::string nextField(Runtime& rt) {
+void readField(Runtime& rt, std::string& field) {
+  field.clear();
   const int n = rt.length();
-  std::string field;
   char k = ' ';
   if (rt.pos <= n) {
     while (rt.at(rt.pos) == ' ' && rt.pos < n) ++rt.pos;
@@ -101,6 +104,11 @@ std::string nextField(Runtime& rt) {
     }
   }
   if (k == ',') ++rt.pos;
+}
+
+std::string nextField(Runtime& rt) {
+  std::string field;
+  readField(rt, field);
   return field;
 }
 
@@ -116,15 +124,50 @@ std::string fieldOr(Runtime& rt, std::string_view fallback) {
   return field;
 }
 
-std::string nextArgument(Runtime& rt) {
+void readArgument(Runtime& rt, std::string& argument) {
+  argument.clear();
   // After ")" every further read is empty: missing arguments read as "".
   if (rt.at(rt.pos) != ')') ++rt.pos;
   while (rt.at(rt.pos) == ' ' && rt.pos < rt.length()) ++rt.pos;
   const char k = rt.at(rt.pos);
-  if (rt.pos >= rt.length() || k == ',' || k == ')') return {};
-  std::string argument;
+  if (rt.pos >= rt.length() || k == ',' || k == ')') return;
   const bool quoted = scan(rt, argument, [](char c) { return c == ',' || c == ')'; });
   if (quoted) dropQuotes(argument);
+}
+
+std::string_view argumentView(Runtime& rt, std::string& buffer) {
+  buffer.clear();
+  if (rt.at(rt.pos) != ')') ++rt.pos;
+  const int n = rt.length();
+  while (rt.at(rt.pos) == ' ' && rt.pos < n) ++rt.pos;
+  const char k = rt.at(rt.pos);
+  if (rt.pos >= n || k == ',' || k == ')') return {};
+  const char* text = rt.work.data();
+  const auto isTerminator = [](char c) { return c == ',' || c == ')'; };
+  // Plain text up to the terminator or the end of the line: the scan would
+  // copy exactly these characters.
+  int end = rt.pos;
+  while (end <= n && !kStops.stop[static_cast<unsigned char>(text[end - 1])]) ++end;
+  if (end > n || isTerminator(text[end - 1])) {
+    const std::string_view plain(text + rt.pos - 1, static_cast<std::size_t>(end - rt.pos));
+    rt.pos = end;
+    return plain;
+  }
+  // A reference alone: the scan would copy the variable's value.
+  if (end == rt.pos && k == '%' && (rt.pos + 2 > n || isTerminator(text[rt.pos + 1]))) {
+    if (const std::string* value = variableFor(rt, rt.at(rt.pos + 1))) {
+      rt.pos += 2;
+      return *value;
+    }
+  }
+  const bool quoted = scan(rt, buffer, isTerminator);
+  if (quoted) dropQuotes(buffer);
+  return buffer;
+}
+
+std::string nextArgument(Runtime& rt) {
+  std::string argument;
+  readArgument(rt, argument);
   return argument;
 }
 

@@ -20,6 +20,10 @@ std::string requiredField(Runtime& rt);
 // As nextField; an empty field gives fallback.
 std::string fieldOr(Runtime& rt, std::string_view fallback);
 
+// The same into a text the caller holds (emptied first), so that the
+// readers on the hot paths make no text of their own.
+void readField(Runtime& rt, std::string& field);
+
 // Function arguments: the next argument of the call whose "(" or previous
 // terminator the read position stands on. The position is left on the
 // terminator ("," or ")"), which the next read steps over.
@@ -27,6 +31,15 @@ std::string nextArgument(Runtime& rt);
 // As nextArgument; an empty argument sets run-time error 11.
 std::string requiredArgument(Runtime& rt);
 std::string argumentOr(Runtime& rt, std::string_view fallback);
+// As nextArgument, into a text the caller holds (emptied first).
+void readArgument(Runtime& rt, std::string& argument);
+// As nextArgument, without a copy where none is needed: an argument of
+// plain text is a view of the working line, and one that is a single "%"
+// reference and nothing else a view of the variable. Anything else is read
+// into buffer, and the view is of buffer. Function handlers read their
+// arguments this way: neither the line nor a variable changes while a
+// function runs.
+std::string_view argumentView(Runtime& rt, std::string& buffer);
 
 // The "%" reference at the read position: appends its value to out (the
 // text of the argument being read) and leaves the position on the

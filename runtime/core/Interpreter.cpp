@@ -5,6 +5,7 @@
 #include "runtime/core/Commands.h"
 #include "runtime/core/FieldReader.h"
 #include "runtime/core/Keywords.h"
+#include "runtime/core/LineTrace.h"
 #include "runtime/core/Variables.h"
 
 namespace quillan::core {
@@ -17,8 +18,17 @@ void Runtime::notAvailable(std::string_view what) {
 
 namespace {
 
+// The variable "%" and slot name, or null for a name that is none ("%0"
+// and "%" followed by anything but 1-9 and a letter).
+std::string* variableNamed(Runtime& rt, char slot) {
+  const char c = upperAscii(slot);
+  if (c >= '1' && c <= '9') return &rt.vars[static_cast<std::size_t>(c - '1')];
+  if (c >= 'A' && c <= 'Z') return &rt.vars[static_cast<std::size_t>(9 + (c - 'A'))];
+  return nullptr;
+}
+
 // Assignment: "%X", blanks and at least one "=", then one field.
-void assign(Runtime& rt, const std::string& word) {
+void assign(Runtime& rt, char slot) {
   bool equals = false;
   while (rt.pos <= rt.length() && (rt.at(rt.pos) == ' ' || rt.at(rt.pos) == '=')) {
     equals = equals || rt.at(rt.pos) == '=';
@@ -28,8 +38,16 @@ void assign(Runtime& rt, const std::string& word) {
     rt.fail(kNoEquals);
     return;
   }
-  const std::string value = nextField(rt);
-  setVariable(rt, word, value);
+  ScratchText value(rt.texts);
+  readField(rt, *value);
+  std::string* variable = variableNamed(rt, slot);
+  if (variable == nullptr) {
+    rt.fail(kNoSuchVariable);
+    return;
+  }
+  // Copied, not swapped: each keeps the room it has grown to, so neither
+  // needs the heap again when the line runs next.
+  variable->assign(*value);
 }
 
 void runCommand(Runtime& rt, Command command) {
@@ -86,8 +104,7 @@ void executeStoredLine(Runtime& rt) {
     case Runtime::LineStart::Assignment: {
       rt.work.assign(rt.store[index]);
       rt.pos = start.afterWord;
-      const char name[2] = {'%', start.slot};
-      assign(rt, std::string(name, start.slot == '\0' ? 1 : 2));
+      assign(rt, start.slot);
       return;
     }
     case Runtime::LineStart::NotACommand:
@@ -99,6 +116,13 @@ void executeStoredLine(Runtime& rt) {
       runCommand(rt, static_cast<Command>(start.command));
       return;
   }
+}
+
+// Writes the line to the trace before it runs, and the error it set after.
+void executeTracedLine(Runtime& rt) {
+  rt.trace->line(rt.line + 1, rt.store[static_cast<std::size_t>(rt.line)]);
+  executeStoredLine(rt);
+  if (rt.error != 0) rt.trace->error(rt.error);
 }
 
 }  // namespace
@@ -113,7 +137,11 @@ void runLines(Runtime& rt) {
   for (;;) {
     if (rt.os.ui != nullptr) rt.os.ui->processMessagesIfDue();
     if (rt.stop || rt.terminated) break;  // a message handler ended the script
-    executeStoredLine(rt);
+    if (rt.trace == nullptr) {
+      executeStoredLine(rt);
+    } else {
+      executeTracedLine(rt);
+    }
     ++rt.line;
     if (rt.stop) break;
     if (rt.line >= count || rt.line < 0 || rt.error >= 1) {
@@ -176,6 +204,7 @@ void reportOutOfMemory(Runtime& rt) {
   // largest of them is what exhausted memory.
   for (auto& slot : rt.vars) std::string().swap(slot);
   std::string().swap(rt.work);
+  rt.texts.release();
   showErrorBox(rt, outOfMemoryText(rt.line));
   terminate(rt);
 }

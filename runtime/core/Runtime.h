@@ -15,12 +15,14 @@
 #include "runtime/core/FunctionNameCache.h"
 #include "runtime/core/InternalList.h"
 #include "runtime/core/LabelIndex.h"
+#include "runtime/core/TextPool.h"
 
 namespace quillan::core {
 
 struct Runtime;
 struct CommandSet;
 struct FunctionSet;
+class LineTrace;
 using CommandHandler = void (*)(Runtime&);
 
 // Run-time error codes a command can set; the report shows the number only.
@@ -106,6 +108,11 @@ struct Runtime {
   std::string work;
   int pos = 0;
   int functionDepth = 0;  // nesting of "@" calls being evaluated
+  // The texts arguments, fields and call results are built in, reused from
+  // line to line.
+  TextPool texts;
+  // Where each line run is written, or null (the usual case) for no trace.
+  LineTrace* trace = nullptr;
 
   // Control flow.
   int repeatDepth = 0;

@@ -30,6 +30,7 @@
 #include "runtime/dialog/QtMessages.h"
 #include "runtime/dialog/QtUserInterface.h"
 #include "runtime/dialog/ScriptApplication.h"
+#include "runtime/dialog/TraceFile.h"
 #include "runtime/dialog/TrayShells.h"
 #include "runtime/dialog/UnattendedDialogHost.h"
 #include "runtime/dialog/UnattendedUserInterface.h"
@@ -43,7 +44,7 @@ namespace {
 using namespace quillan;
 
 constexpr const char* kHelp =
-    "Usage: scriptrun [--unattended[=FILE]] [--] SCRIPT.exe [PARAMETERS...]\n"
+    "Usage: scriptrun [--unattended[=FILE]] [--trace[=FILE]] [--] SCRIPT.exe [PARAMETERS...]\n"
     "       scriptrun --help | --version\n"
     "\n"
     "Runs the compiled Quillan script SCRIPT.exe (made with quillanc); up to\n"
@@ -58,6 +59,11 @@ constexpr const char* kHelp =
     "                       EVENT finds no event. QUILLAN_UNATTENDED=FILE\n"
     "                       does the same for scripts started through their\n"
     "                       launcher.\n"
+    "  --trace[=FILE]       write every line the script runs, as its line\n"
+    "                       number, a tab and the line as written, and\n"
+    "                       \"error\", a tab and the code after a line that\n"
+    "                       failed; to FILE (created or emptied), or to\n"
+    "                       standard error.\n"
     "\n"
     "Exit status: 0 after a normal end; the run-time error code (1-23) when an\n"
     "error ended the script; 64 when these options are wrong; 66 when the file\n"
@@ -121,6 +127,16 @@ int main(int argc, char** argv) {
       break;
   }
 
+  std::unique_ptr<dialog::TraceFile> trace;
+  if (line.trace) {
+    std::string error;
+    trace = dialog::TraceFile::open(line.traceFile, error);
+    if (!trace) {
+      std::fprintf(stderr, "scriptrun: %s\n", error.c_str());
+      return core::kExitUsage;
+    }
+  }
+
   std::unique_ptr<unattended::UnattendedSession> session;
   if (line.unattended) {
     unattended::AnswerFile answers;
@@ -179,10 +195,13 @@ int main(int argc, char** argv) {
 #else
   nowindows::UnavailableWindows windows("this build of scriptrun has no X11 support", reportWindows);
 #endif
-  core::Runtime rt(os::Platform{ui.get(), &fs, &registry, &regional, &clock, &processes, &system, sessionManager.get(),
-                                &iniFiles, &clipboard, &media, &windows});
+  std::unique_ptr<os::UserInterface> tracedUi;
+  if (trace) tracedUi = std::make_unique<dialog::TraceFlushingUserInterface>(*ui, *trace);
+  core::Runtime rt(os::Platform{tracedUi ? tracedUi.get() : ui.get(), &fs, &registry, &regional, &clock, &processes,
+                                &system, sessionManager.get(), &iniFiles, &clipboard, &media, &windows});
   rt.os.files = &files;
   rt.commands = &commands::standardCommands();
+  rt.trace = trace.get();
   std::unique_ptr<dialog::QtDialogHost> dialogs =
       session ? std::make_unique<dialog::UnattendedDialogHost>(rt, *session, *tray)
               : std::make_unique<dialog::QtDialogHost>(rt, *tray);

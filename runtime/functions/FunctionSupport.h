@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/api/Locale.h"
 #include "runtime/core/FieldReader.h"
@@ -15,24 +16,36 @@ namespace quillan::functions {
 
 using core::Runtime;
 
+// The next argument, read into a text of the runtime's pool that is given
+// back when the handler is done: the way hot functions read their
+// arguments without making texts of their own.
+class ArgumentText {
+ public:
+  explicit ArgumentText(Runtime& rt) : buffer_(rt.texts), text_(core::argumentView(rt, *buffer_)) {}
+  std::string_view operator*() const { return text_; }
+  const std::string_view* operator->() const { return &text_; }
+
+ private:
+  core::ScratchText buffer_;
+  std::string_view text_;
+};
+
 // Reads the next argument as an integer (strict syntax, empty is no
 // number) and sets the success flag to whether it parsed.
 inline bool integerArgument(Runtime& rt, std::int32_t& value) {
-  const std::string text = core::nextArgument(rt);
-  rt.success = parseInteger(text, value);
+  rt.success = parseInteger(*ArgumentText(rt), value);
   return rt.success;
 }
 
 // Reads the next argument as a real and sets the success flag likewise.
 inline bool realArgument(Runtime& rt, double& value) {
-  const std::string text = core::nextArgument(rt);
-  rt.success = parseReal(text, value);
+  rt.success = parseReal(*ArgumentText(rt), value);
   return rt.success;
 }
 
 inline void setYes(std::string& result, bool yes) {
   if (yes) {
-    result = "1";
+    result.assign(1, '1');
   } else {
     result.clear();
   }

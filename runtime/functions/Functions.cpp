@@ -35,7 +35,7 @@ void callFunction(Runtime& rt, std::string& out) {
     out += '@';
     return;
   }
-  std::string result;
+  core::ScratchText result(rt.texts);
   rt.pos = open;
   const FunctionHandler handler = rt.functions != nullptr ? (*rt.functions)[function] : nullptr;
   if (handler == nullptr) {
@@ -44,12 +44,12 @@ void callFunction(Runtime& rt, std::string& out) {
     rt.fail(core::kBadValue);
   } else {
     ++rt.functionDepth;
-    handler(rt, result);
+    handler(rt, *result);
     --rt.functionDepth;
   }
   // The call is taken from the "@" through the terminator of the last
   // argument read; the result stands in its place.
-  out += result;
+  out += *result;
   if (rt.pos > rt.length()) rt.pos = rt.length();
 }
 

@@ -10,41 +10,45 @@
 namespace quillan::functions {
 namespace {
 
-using core::nextArgument;
-
 void asc(Runtime& rt, std::string& result) {
-  const std::string text = core::requiredArgument(rt);
-  if (text.empty()) return;
-  writeInteger(result, static_cast<unsigned char>(text.front()));
+  ArgumentText text(rt);
+  if (text->empty()) {
+    rt.fail(core::kMissingFunctionArgument);
+    return;
+  }
+  writeInteger(result, static_cast<unsigned char>(text->front()));
 }
 
 void chr(Runtime& rt, std::string& result) {
   bool valid = false;
-  const std::int32_t code = integerRule(nextArgument(rt), valid);
+  const std::int32_t code = integerRule(*ArgumentText(rt), valid);
   rt.success = valid;
   // The low byte, so -1 is 255 and 256 is 0, as "modulo 256" means.
   if (valid) result.assign(1, static_cast<char>(static_cast<unsigned char>(code)));
 }
 
 void cr(Runtime& rt, std::string& result) {
-  result = nextArgument(rt);
+  core::readArgument(rt, result);
   result += '\r';
 }
 
 void tab(Runtime& rt, std::string& result) {
-  result = nextArgument(rt);
+  core::readArgument(rt, result);
   result += '\t';
 }
 
-void len(Runtime& rt, std::string& result) { writeInteger(result, static_cast<std::int32_t>(nextArgument(rt).size())); }
+void len(Runtime& rt, std::string& result) {
+  writeInteger(result, static_cast<std::int32_t>(ArgumentText(rt)->size()));
+}
 
 void upper(Runtime& rt, std::string& result) {
-  result = nextArgument(rt);
+  core::readArgument(rt, result);
   core::upperAsciiInPlace(result);
 }
 
 void trim(Runtime& rt, std::string& result) {
-  const std::string text = nextArgument(rt);
+  ArgumentText argument(rt);
+  const std::string_view text = *argument;
   auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
   const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
   const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
@@ -52,12 +56,14 @@ void trim(Runtime& rt, std::string& result) {
 }
 
 void pos(Runtime& rt, std::string& result) {
-  const std::string needle = nextArgument(rt);
-  const std::string text = nextArgument(rt);
+  ArgumentText needleArgument(rt);
+  ArgumentText textArgument(rt);
+  const std::string_view needle = *needleArgument;
+  const std::string_view text = *textArgument;
   std::size_t found = 0;
   if (!needle.empty() && needle.size() <= text.size()) {
     for (std::size_t i = 0; i + needle.size() <= text.size(); ++i) {
-      if (equalIgnoringCase(std::string_view(text).substr(i, needle.size()), needle)) {
+      if (equalIgnoringCase(text.substr(i, needle.size()), needle)) {
         found = i + 1;
         break;
       }
@@ -67,9 +73,12 @@ void pos(Runtime& rt, std::string& result) {
 }
 
 void substr(Runtime& rt, std::string& result) {
-  const std::string text = nextArgument(rt);
-  const std::string firstText = nextArgument(rt);
-  const std::string lastText = nextArgument(rt);
+  ArgumentText textArgument(rt);
+  ArgumentText firstArgument(rt);
+  ArgumentText lastArgument(rt);
+  const std::string_view text = *textArgument;
+  const std::string_view firstText = *firstArgument;
+  const std::string_view lastText = *lastArgument;
   // 64-bit, so that counting back from the end of a long text cannot wrap.
   const std::int64_t first = firstText.empty() ? 1 : integerRule(firstText);
   std::int64_t last = lastText.empty() ? 0 : integerRule(lastText);
@@ -79,19 +88,25 @@ void substr(Runtime& rt, std::string& result) {
   if (first > last) return;
   const std::int64_t from = std::max<std::int64_t>(first, 1);
   const std::int64_t to = std::min(last, length);
-  if (from <= to) result.assign(text, static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from + 1));
+  if (from <= to)
+    result.assign(text.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from + 1)));
 }
 
 void equal(Runtime& rt, std::string& result) {
-  const std::string a = nextArgument(rt);
-  const std::string b = nextArgument(rt);
-  setYes(result, equalIgnoringCase(a, b));
+  ArgumentText a(rt);
+  ArgumentText b(rt);
+  setYes(result, equalIgnoringCase(*a, *b));
 }
 
 void greater(Runtime& rt, std::string& result) {
-  const std::string a = nextArgument(rt);
-  const std::string b = core::requiredArgument(rt);
-  if (b.empty()) return;
+  ArgumentText aArgument(rt);
+  ArgumentText bArgument(rt);
+  const std::string_view a = *aArgument;
+  const std::string_view b = *bArgument;
+  if (b.empty()) {
+    rt.fail(core::kMissingFunctionArgument);
+    return;
+  }
   double x = 0;
   double y = 0;
   if (parseReal(a, x) && parseReal(b, y)) {
@@ -105,11 +120,11 @@ void greater(Runtime& rt, std::string& result) {
   setYes(result, isGreater);
 }
 
-void isEmpty(Runtime& rt, std::string& result) { setYes(result, nextArgument(rt).empty()); }
+void isEmpty(Runtime& rt, std::string& result) { setYes(result, ArgumentText(rt)->empty()); }
 
 void zero(Runtime& rt, std::string& result) {
   bool valid = false;
-  const std::int32_t value = integerRule(nextArgument(rt), valid);
+  const std::int32_t value = integerRule(*ArgumentText(rt), valid);
   rt.success = valid;
   setYes(result, valid && value == 0);
 }

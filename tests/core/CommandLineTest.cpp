@@ -68,5 +68,30 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"UnknownOption", {"--bogus", "a.exe"}, {}, Action::Usage, false, "", "", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct TraceCase {
+  std::vector<std::string> args;
+  Action action;
+  bool trace;
+  std::string file;
+  std::string script;
+};
+
+TEST(CommandLineTrace, GoesBeforeTheScriptWithAnOptionalFile) {
+  for (const TraceCase& c :
+       std::vector<TraceCase>{{{"--trace", "a.exe"}, Action::Run, true, "", "a.exe"},
+                              {{"--trace=t.log", "--unattended", "a.exe"}, Action::Run, true, "t.log", "a.exe"},
+                              {{"--unattended", "--trace=t.log", "--trace", "a.exe"}, Action::Run, true, "", "a.exe"},
+                              {{"a.exe", "--trace"}, Action::Run, false, "", "a.exe"},  // a parameter of the script
+                              {{"--trace=", "a.exe"}, Action::Usage, false, "", ""},
+                              {{"--tracer", "a.exe"}, Action::Usage, false, "", ""}}) {
+    const CommandLine line = parseCommandLine(c.args, std::nullopt);
+    EXPECT_EQ(line.action, c.action) << c.args[0];
+    if (c.action != Action::Run) continue;
+    EXPECT_EQ(line.trace, c.trace) << c.args[0];
+    EXPECT_EQ(line.traceFile, c.file) << c.args[0];
+    EXPECT_EQ(line.scriptArg, c.script) << c.args[0];
+  }
+}
+
 }  // namespace
 }  // namespace quillan::core

@@ -99,5 +99,33 @@ TEST_F(ScriptrunCommandLine, AnswerFileThatCannotBeReadIsAUsageError) {
   EXPECT_NE(r.err.find("none.answers"), std::string::npos);
 }
 
+TEST_F(ScriptrunCommandLine, TraceGoesToStandardErrorOrToTheFileNamed) {
+  const std::string script = compile("traced", "%A = 1\r\nWARN %A\r\nBOGUS\r\n%B = 2\r\n");
+  const std::string expected = "1\t%A = 1\n2\tWARN %A\n3\tBOGUS\nerror\t1\n";
+  const std::string box = "box\texclamation\tOK\tQuillan\tRun time error   1\\rat line   3\tOK\n";
+
+  const auto toStderr = runProgram(SCRIPTRUN_PATH, {"--trace", "--unattended", script}, env);
+  EXPECT_NE(toStderr.err.find(expected), std::string::npos) << toStderr.err;
+  EXPECT_EQ(toStderr.status, 1);
+
+  const std::string file = dir + "/trace.log";
+  writeFileBytes(file, "what an earlier run left\n");
+  const auto toFile = runProgram(SCRIPTRUN_PATH, {"--unattended", "--trace=" + file, script}, env);
+  EXPECT_EQ(readFileBytes(file), expected);
+  EXPECT_EQ(toFile.err.find("BOGUS"), std::string::npos);
+  EXPECT_NE(toFile.out.find(box), std::string::npos) << toFile.out;
+  EXPECT_EQ(toFile.status, 1);
+}
+
+TEST_F(ScriptrunCommandLine, TraceFileThatCannotBeWrittenIsAUsageError) {
+  const std::string script = compile("untraced", "%A = 1\r\n");
+  for (const std::string& file : {dir + "/no/such/dir/trace.log", dir}) {
+    const auto r = runProgram(SCRIPTRUN_PATH, {"--unattended", "--trace=" + file, script}, env);
+    EXPECT_EQ(r.status, 64) << file;
+    EXPECT_NE(r.err.find("cannot write the trace to " + file), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+}
+
 }  // namespace
 }  // namespace quillan::testing
