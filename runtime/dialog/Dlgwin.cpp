@@ -51,6 +51,10 @@ TDlgForm::TDlgForm(core::Runtime& rt, DialogOwner& owner, TrayShell& shell)
 }
 
 TDlgForm::~TDlgForm() {
+  // The elements go before the widgets that show them, and a focused one
+  // takes the focus with it when QWidget deletes it: this window must no
+  // longer hear of focus changes then.
+  disconnect(qApp, &QApplication::focusChanged, this, &TDlgForm::focusChanged);
   stopAcceptingDrops();
   // The icons leave the notification area with their window.
   for (auto& element : elements_) delete element->icon;

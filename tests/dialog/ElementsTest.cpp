@@ -294,6 +294,19 @@ TEST_F(Elements, FocusShowHideEnableDisable) {
   EXPECT_EQ(form().windowTitle(), "Renamed");
 }
 
+// Destroying a window whose edit field still has the keyboard focus (as it
+// does once a popup menu has come and gone) moves the focus away from a
+// window that is half gone: the window must not look at its elements then.
+TEST_F(Elements, AWindowIsDestroyedSafelyWhileAnElementHasTheFocus) {
+  ASSERT_EQ(line("DIALOG CREATE,Menu,20,30,300,200,EDIT(E1),COMBO(C1;40),POPUP(One|Two)"), 0);
+  settle();
+  ASSERT_EQ(line("DIALOG POPUP"), 0);
+  settle();
+  closeDialog();
+  host.reset();
+  SUCCEED();
+}
+
 TEST_F(Elements, TheHourglassCoversTheApplicationUntilTheDefaultComesBack) {
   ASSERT_EQ(line("DIALOG CREATE,Busy,20,30,300,200"), 0);
   ASSERT_EQ(line("DIALOG CURSOR,wait"), 0);
