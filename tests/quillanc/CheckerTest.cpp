@@ -25,10 +25,10 @@ struct Faulty {
 };
 
 // A dialog whose events are reached through GOTO %E, for the event cases.
-#define DIALOG_HEAD                                  \
+#define DIALOG_HEAD                                 \
   "DIALOG CREATE,T,-1,0,200,100,BUTTON(Ok;8;8),-\n" \
   "  POPUP(Open|Save as...)\n"                      \
-  ":wait\nWAIT EVENT\n%E = @event()\nGOTO %E\n"      \
+  ":wait\nWAIT EVENT\n%E = @event()\nGOTO %E\n"     \
   ":OKBUTTON\n:OPENMENU\n:SAVE AS...MENU\n:CLOSE\nEXIT\n"
 
 const Faulty kFaulty[] = {
@@ -50,8 +50,8 @@ const Faulty kFaulty[] = {
     {"label twice, any case", ":Start\nINFO x\n:START\n",
      "s.qs:3:1: warning: label ':START' is already defined at line 1; jumps go there [-Wduplicate-label]"},
     {"IF never closed", "IF 1\n  INFO x\n", "s.qs:1:1: warning: IF without END [-Wunpaired-block]"},
-    {"nested IF never closed", "IF 1\n  IF 2\n  INFO x\nEND\n",
-     "s.qs:1:1: warning: IF without END [-Wunpaired-block]"},
+    {"IF never closed, indented", "INFO x\n   IF 1\n", "s.qs:2:4: warning: IF without END [-Wunpaired-block]"},
+    {"nested IF never closed", "IF 1\n  IF 2\n  INFO x\nEND\n", "s.qs:1:1: warning: IF without END [-Wunpaired-block]"},
     {"ELSE without IF", "INFO x\n  ELSE\n", "s.qs:2:3: warning: ELSE without IF [-Wunpaired-block]"},
     {"END without IF", "END\n", "s.qs:1:1: warning: END without IF [-Wunpaired-block]"},
     {"second ELSE", "IF 1\nELSE\nELSE\nEND\n",
@@ -62,6 +62,8 @@ const Faulty kFaulty[] = {
      "s.qs:1:1: warning: REPEAT without UNTIL [-Wunpaired-block]"},
     {"unknown function", "INFO @len(a) @lenght(b)\n",
      "s.qs:1:14: warning: '@lenght' selects no function [-Wunknown-function]"},
+    {"a tab counts as one column", "INFO a\t\t@frob(1)\n",
+     "s.qs:1:9: warning: '@frob' selects no function [-Wunknown-function]"},
     {"unknown function in an argument", "%A = @sum(1,@frob(2))\n",
      "s.qs:1:13: warning: '@frob' selects no function [-Wunknown-function]"},
     {"unknown function in an IF condition", "IF @equl(a,b)\nEND\n",
@@ -110,9 +112,10 @@ const Sound kSound[] = {
     {"loops and blocks nest", "REPEAT\n  IF @equal(%A,1)\n    REPEAT\n    UNTIL 1\n  ELSE\n  END\nUNTIL 1\n"},
     {"assignments read one field", "%A = @len(x), @not a call that is read\n"},
     {"continuation lines are not commands", "DIALOG CREATE,T,1,1,1,1,-\n  BUTTON(Ok),-\n  TEXT(x)\n"},
-    {"events handled by comparison", "DIALOG CREATE,T,1,1,1,1,BUTTON(Go),BUTTON(Stop)\n:w\nWAIT EVENT\n"
-                                     "%E = @event()\nIF @equal(%E,STOPBUTTON)\n  EXIT\nEND\nGOTO %E\n:GOBUTTON\n"
-                                     "GOTO w\n"},
+    {"events handled by comparison",
+     "DIALOG CREATE,T,1,1,1,1,BUTTON(Go),BUTTON(Stop)\n:w\nWAIT EVENT\n"
+     "%E = @event()\nIF @equal(%E,STOPBUTTON)\n  EXIT\nEND\nGOTO %E\n:GOBUTTON\n"
+     "GOTO w\n"},
     {"no event checks when elements are built at run time",
      "DIALOG CREATE,T,1,1,1,1,BUTTON(%B),BUTTON(Go)\nGOTO %E\n:STOPBUTTON\n"},
     {"no event checks when events are not jumped to", "DIALOG CREATE,T,1,1,1,1,BUTTON(Go)\n:HELPBUTTON\n"},

@@ -37,8 +37,10 @@ Field FieldScanner::next() {
     if (k != ',') {
       const int start = pos_;
       field.column = start;
-      const bool quoted = scan(field.text, field.expands, [](char c) { return c == ','; }, 0);
-      field.raw = line_.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(std::min(pos_, n_ + 1) - start));
+      const bool quoted = scan(
+          field.text, field.expands, [](char c) { return c == ','; }, 0);
+      field.raw =
+          line_.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(std::min(pos_, n_ + 1) - start));
       if (quoted) std::erase(field.text, '"');
       k = at(pos_);
     }
@@ -86,7 +88,8 @@ int FieldScanner::parenthesisFrom(int p) {
   if (nextParenthesis_.empty()) {
     nextParenthesis_.assign(static_cast<std::size_t>(n_) + 2, 0);
     for (int i = n_; i >= 1; --i)
-      nextParenthesis_[static_cast<std::size_t>(i)] = at(i) == '(' ? i : nextParenthesis_[static_cast<std::size_t>(i) + 1];
+      nextParenthesis_[static_cast<std::size_t>(i)] =
+          at(i) == '(' ? i : nextParenthesis_[static_cast<std::size_t>(i) + 1];
   }
   return p >= 1 && p <= n_ ? nextParenthesis_[static_cast<std::size_t>(p)] : 0;
 }
@@ -129,7 +132,8 @@ void FieldScanner::call(std::string& out, bool& expands, int depth) {
     const char k = at(pos_);
     if (!(pos_ >= n_ || k == ',' || k == ')')) {
       std::string argument;
-      scan(argument, expands, [](char c) { return c == ',' || c == ')'; }, depth + 1);
+      scan(
+          argument, expands, [](char c) { return c == ',' || c == ')'; }, depth + 1);
     }
     if (at(pos_) == ')') break;
     if (pos_ >= n_) {

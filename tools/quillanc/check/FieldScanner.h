@@ -21,10 +21,10 @@ struct CallFault {
 };
 
 struct Field {
-  int column = 0;          // 1-based start of the field's text; 0 when the line had none left
-  std::string_view raw;    // the field as written, up to its terminating comma
-  std::string text;        // its literal text: quotes dropped, references and calls left out
-  bool expands = false;    // it holds a "%" reference or an "@" call, so its value is known only at run time
+  int column = 0;        // 1-based start of the field's text; 0 when the line had none left
+  std::string_view raw;  // the field as written, up to its terminating comma
+  std::string text;      // its literal text: quotes dropped, references and calls left out
+  bool expands = false;  // it holds a "%" reference or an "@" call, so its value is known only at run time
 };
 
 class FieldScanner {

@@ -423,7 +423,8 @@ class Checker {
   bool mentionedOutsideLabels(const std::string& event) {
     if (upperLines_.empty()) {
       upperLines_.reserve(lines_.size());
-      for (const std::string& line : lines_) upperLines_.push_back(core::labelNameOf(line) ? std::string() : upper(line));
+      for (const std::string& line : lines_)
+        upperLines_.push_back(core::labelNameOf(line) ? std::string() : upper(line));
     }
     return std::any_of(upperLines_.begin(), upperLines_.end(),
                        [&](const std::string& line) { return line.find(event) != std::string::npos; });
@@ -431,7 +432,7 @@ class Checker {
 
   const std::vector<std::string>& lines_;
   std::vector<Warning> warnings_;
-  std::unordered_map<std::string, Label> labels_;             // key -> first definition
+  std::unordered_map<std::string, Label> labels_;               // key -> first definition
   std::unordered_map<std::string, std::string> trimmedLabels_;  // key without end blanks -> name
   std::vector<Jump> jumps_;
   std::unordered_set<std::string> literalTargets_;

@@ -27,8 +27,8 @@ inline constexpr std::size_t kWarningKindCount = static_cast<std::size_t>(Warnin
 
 // The names after -W, in the order of WarningKind.
 inline constexpr std::array<std::string_view, kWarningKindCount> kWarningNames = {
-    "unknown-command", "undefined-label", "duplicate-label",    "unpaired-block",
-    "unknown-function", "call-parens",    "stray-event-label", "unhandled-event"};
+    "unknown-command",  "undefined-label", "duplicate-label",   "unpaired-block",
+    "unknown-function", "call-parens",     "stray-event-label", "unhandled-event"};
 
 inline std::string_view warningName(WarningKind kind) { return kWarningNames[static_cast<std::size_t>(kind)]; }
 
