@@ -69,11 +69,24 @@ LineStart lineStartOf(std::string_view line) {
   return start;
 }
 
-// Commands that read no argument: nothing after their word is expanded.
-bool readsNoArgument(Command command) {
-  constexpr Command kNone[] = {Command::Rem,  Command::Break,  Command::Else, Command::End,
-                               Command::Exit, Command::Repeat, Command::Beep};
-  return std::find(std::begin(kNone), std::end(kNone), command) != std::end(kNone);
+// How many fields a command reads; what stands after them is never
+// expanded, so a call there cannot fail. Commands not listed read as many
+// as their words ask for, and all of the line is looked at.
+struct FieldCount {
+  Command command;
+  int fields;
+};
+constexpr FieldCount kFieldCounts[] = {
+    {Command::Rem, 0},    {Command::Break, 0}, {Command::Else, 0}, {Command::End, 0},   {Command::Exit, 0},
+    {Command::Repeat, 0}, {Command::Beep, 0},  {Command::Info, 1}, {Command::Warn, 1},  {Command::Title, 1},
+    {Command::Goto, 1},   {Command::Gosub, 1}, {Command::If, 1},   {Command::Until, 1}, {Command::ExitWin, 1},
+    {Command::Play, 2},   {Command::Parse, 2}, {Command::Run, 3},  {Command::RunH, 3},  {Command::RunM, 3},
+    {Command::RunZ, 3},   {Command::Shell, 6}};
+
+int fieldsRead(Command command) {
+  for (const FieldCount& row : kFieldCounts)
+    if (row.command == command) return row.fields;
+  return -1;  // all of them
 }
 
 std::string commandName(Command command) { return std::string(core::kCommandNames[static_cast<std::size_t>(command)]); }
@@ -212,15 +225,18 @@ class Checker {
     }
     if (start.command == Command::Repeat) repeats_.push_back(i);
     if (start.command == Command::Until) untils_.push_back(i);
-    if (readsNoArgument(start.command)) return;
+    const int fields = fieldsRead(start.command);
+    if (fields == 0) return;
     FieldScanner scanner(line, start.afterWord);
+    int read = 0;
     if (start.command == Command::Goto || start.command == Command::Gosub) {
       jump(i, start, scanner.next());
+      ++read;
     } else if (start.command == Command::Dialog) {
       dialog(i, scanner);
       return;
     }
-    while (!scanner.atEnd()) scanner.next();
+    for (; !scanner.atEnd() && (fields < 0 || read < fields); ++read) scanner.next();
     reportCallFault(scanner, i);
   }
 
@@ -401,6 +417,7 @@ class Checker {
       const bool button = key.size() > 6 && endsWith(key, "BUTTON");
       const bool menu = endsWith(key, "MENU");
       if ((!button && !menu) || events.count(key) != 0 || literalTargets_.count(key) != 0) continue;
+      if (mentionedOutsideLabels(key)) continue;  // an ordinary label whose name the script builds, say
       const std::string name = label.name.substr(0, label.name.size() - (button ? 6 : 4));
       warn(WarningKind::StrayEventLabel, static_cast<std::size_t>(label.line - 1), 1,
            "label ':" + printable(label.name) + "' handles " +
