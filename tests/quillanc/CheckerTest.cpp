@@ -38,6 +38,9 @@ const Faulty kFaulty[] = {
      "s.qs:1:1: warning: unknown command 'P' [-Wunknown-command]"},
     {"a tab indents", "IF 1\n\tINFO x\nEND\n",
      "s.qs:2:1: warning: '\\tINFO' is no command: only blanks may indent a line [-Wunknown-command]"},
+    {"a byte order mark", "\xEF\xBB\xBFREM saved by an editor\n",
+     "s.qs:1:1: warning: '\\xEF\\xBB\\xBFREM' is no command: the file starts with a UTF-8 byte order mark "
+     "[-Wunknown-command]"},
     {"a tab ends the word", "  INFO\tx\n",
      "s.qs:1:3: warning: 'INFO\\tx' is no command: a blank, not a tab, must end the command word [-Wunknown-command]"},
     {"GOTO nowhere", ":top\nGOTO  tpo\n", "s.qs:2:7: warning: GOTO to undefined label 'tpo' [-Wundefined-label]"},

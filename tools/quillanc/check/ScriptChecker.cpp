@@ -190,7 +190,9 @@ class Checker {
     const std::string_view word = start.word;
     const std::size_t tab = word.find('\t');
     std::string message;
-    if (tab == 0) {
+    if (word.substr(0, 3) == "\xEF\xBB\xBF") {
+      message = "'" + printable(word) + "' is no command: the file starts with a UTF-8 byte order mark";
+    } else if (tab == 0) {
       message = "'" + printable(word) + "' is no command: only blanks may indent a line";
     } else if (tab != std::string_view::npos && core::findCommand(upper(word.substr(0, tab))) != Command::Count) {
       message = "'" + printable(word) + "' is no command: a blank, not a tab, must end the command word";
