@@ -82,6 +82,9 @@ const Faulty kFaulty[] = {
      "s.qs:1:13: warning: missing ')' to close '@len(' [-Wcall-parens]"},
     {"a call in a continuation line", "DIALOG CREATE,T,1,1,1,1,-\n  TEXT(a;1;1;;;@lne(x))\n",
      "s.qs:2:16: warning: '@lne' selects no function [-Wunknown-function]"},
+    {"assignment without a blank", "%A = 1\n%B=2\n",
+     "s.qs:2:1: warning: '%B=2' is read as one word: a blank must follow the variable name [-Wassignment]"},
+    {"assignment without =", "  %A 1\n", "s.qs:1:3: warning: no '=' after '%A' [-Wassignment]"},
     {"a stray event label", DIALOG_HEAD ":HELPBUTTON\nEXIT\n",
      "s.qs:12:1: warning: label ':HELPBUTTON' handles a button 'HELP' that no DIALOG CREATE defines "
      "[-Wstray-event-label]"},

@@ -51,6 +51,7 @@ constexpr const char* kUsage =
     "  stray-event-label  a :NAMEBUTTON or :CAPTIONMENU label for a button or\n"
     "                     menu item that the script's dialogs never define\n"
     "  unhandled-event    a button or menu item with no event label\n"
+    "  assignment         a %X line with no = after the name (%A=1 needs a blank)\n"
     "The event warnings are given only for scripts that build their dialogs\n"
     "from literal element lists and jump to their events with GOTO %X.\n"
     "\n"

@@ -214,9 +214,20 @@ class Checker {
       case LineStart::Kind::Assignment: {
         // "%X", blanks and "=" signs, then one field.
         int pos = start.afterWord;
+        bool equals = false;
         while (pos <= static_cast<int>(line.size()) &&
-               (line[static_cast<std::size_t>(pos - 1)] == ' ' || line[static_cast<std::size_t>(pos - 1)] == '='))
+               (line[static_cast<std::size_t>(pos - 1)] == ' ' || line[static_cast<std::size_t>(pos - 1)] == '=')) {
+          equals = equals || line[static_cast<std::size_t>(pos - 1)] == '=';
           ++pos;
+        }
+        if (!equals) {
+          const std::string_view word = start.word;
+          warn(WarningKind::Assignment, i, start.wordAt,
+               word.find('=') != std::string_view::npos
+                   ? "'" + printable(word) + "' is read as one word: a blank must follow the variable name"
+                   : "no '=' after '" + printable(word) + "'");
+          return;
+        }
         FieldScanner scanner(line, pos);
         scanner.next();
         reportCallFault(scanner, i);

@@ -20,6 +20,7 @@ enum class WarningKind : std::uint8_t {
   CallParentheses,
   StrayEventLabel,
   UnhandledEvent,
+  Assignment,
   Count
 };
 
@@ -27,8 +28,8 @@ inline constexpr std::size_t kWarningKindCount = static_cast<std::size_t>(Warnin
 
 // The names after -W, in the order of WarningKind.
 inline constexpr std::array<std::string_view, kWarningKindCount> kWarningNames = {
-    "unknown-command",  "undefined-label", "duplicate-label",   "unpaired-block",
-    "unknown-function", "call-parens",     "stray-event-label", "unhandled-event"};
+    "unknown-command", "undefined-label",   "duplicate-label", "unpaired-block", "unknown-function",
+    "call-parens",     "stray-event-label", "unhandled-event", "assignment"};
 
 inline std::string_view warningName(WarningKind kind) { return kWarningNames[static_cast<std::size_t>(kind)]; }
 
