@@ -118,7 +118,8 @@ std::string renamedCopy(const std::string& example, const std::string& suffix) {
 std::string largeRules(const std::string& example, double megabytes) {
   const auto target = static_cast<std::size_t>(megabytes * 1000 * 1000);
   std::string out;
-  for (int copy = 2; out.size() + example.size() < target; ++copy) out += renamedCopy(example, "~" + std::to_string(copy));
+  for (int copy = 2; out.size() + example.size() < target; ++copy)
+    out += renamedCopy(example, "~" + std::to_string(copy));
   return out + example;
 }
 
