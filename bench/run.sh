@@ -29,3 +29,6 @@ sh bench/dde_requests.sh "$BUILD"
 echo
 echo "== FILELIST's directory search against find, 20,000 files"
 "$BUILD/bench/filelist" 20000
+echo
+echo "== ruleedit on a 1 MB rules file: Open plus Save, every form"
+sh bench/rules_editor.sh "$BUILD"

@@ -1,5 +1,7 @@
 #include "platform/ini/IniDocument.h"
 
+#include <algorithm>
+
 #include "platform/ini/Utf16.h"
 
 namespace quillan::ini {
@@ -27,6 +29,7 @@ IniDocument IniDocument::parse(std::string_view bytes) {
     bytes = decoded;
   }
 
+  doc.lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   bool sawLineEnding = false;
   std::size_t start = 0;
   while (start < bytes.size()) {
@@ -49,7 +52,10 @@ IniDocument IniDocument::parse(std::string_view bytes) {
 }
 
 std::string IniDocument::serialize() const {
+  std::size_t size = 0;
+  for (const Line& line : lines_) size += line.text.size() + line.eol.size();
   std::string out;
+  out.reserve(size);
   for (const Line& line : lines_) {
     out += line.text;
     out += line.eol;
@@ -60,19 +66,26 @@ std::string IniDocument::serialize() const {
 
 void IniDocument::reindex() {
   spans_.clear();
+  sectionIndex_.clear();
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (lines_[i].kind != LineKind::Section) continue;
     if (!spans_.empty()) spans_.back().end = i;
+    sectionIndex_.emplace(lines_[i].foldedName, spans_.size());  // first copy wins
     spans_.push_back({i, lines_.size()});
   }
 }
 
-const IniDocument::Span* IniDocument::findSection(std::string_view callerName) const {
-  const std::string wanted = text::foldCase(text::trimSpaces(callerName));
-  for (const Span& span : spans_) {
-    if (lines_[span.header].foldedName == wanted) return &span;  // first copy wins
+void IniDocument::shiftSpans(std::size_t owner, std::ptrdiff_t shift) {
+  spans_[owner].end = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(spans_[owner].end) + shift);
+  for (std::size_t i = owner + 1; i < spans_.size(); ++i) {
+    spans_[i].header = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(spans_[i].header) + shift);
+    spans_[i].end = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(spans_[i].end) + shift);
   }
-  return nullptr;
+}
+
+const IniDocument::Span* IniDocument::findSection(std::string_view callerName) const {
+  const auto found = sectionIndex_.find(text::foldCase(text::trimSpaces(callerName)));
+  return found == sectionIndex_.end() ? nullptr : &spans_[found->second];
 }
 
 std::optional<std::size_t> IniDocument::findKey(const Span& span, std::string_view callerKey) const {
@@ -164,8 +177,13 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
   const Span* span = findSection(section);
   if (!span) {
     appendLine("[" + std::string(section) + "]");
+    const std::size_t header = lines_.size() - 1;
     appendLine(std::string(key) + "=" + std::string(value));
-    reindex();
+    // The new section is the file's last: the one before it now ends at its
+    // header, and no earlier copy can exist.
+    if (!spans_.empty()) spans_.back().end = header;
+    sectionIndex_.emplace(lines_[header].foldedName, spans_.size());
+    spans_.push_back({header, lines_.size()});
     return;
   }
 
@@ -186,8 +204,9 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
   for (std::size_t i = span->header + 1; i < span->end; ++i) {
     if (lines_[i].kind == LineKind::Key || lines_[i].kind == LineKind::Other) last = i;
   }
+  const auto owner = static_cast<std::size_t>(span - spans_.data());
   insertLineAfter(last, std::string(key) + "=" + std::string(value));
-  reindex();
+  shiftSpans(owner, +1);
 }
 
 void IniDocument::remove(std::string_view section, std::string_view key) {
@@ -195,24 +214,21 @@ void IniDocument::remove(std::string_view section, std::string_view key) {
   if (!span) return;
   if (const std::optional<std::size_t> at = findKey(*span, key)) {
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*at));
-    reindex();
+    shiftSpans(static_cast<std::size_t>(span - spans_.data()), -1);
   }
 }
 
 void IniDocument::eraseSection(std::string_view section) {
   const Span* span = findSection(section);
   if (!span) return;
-  const Span doomed = *span;
-  std::vector<Line> kept;
-  kept.reserve(lines_.size());
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const bool inSection = i >= doomed.header && i < doomed.end;
-    const bool isEntry =
-        lines_[i].kind == LineKind::Section || lines_[i].kind == LineKind::Key || lines_[i].kind == LineKind::Other;
-    if (inSection && isEntry) continue;
-    kept.push_back(std::move(lines_[i]));
-  }
-  lines_ = std::move(kept);
+  // Only the section's own lines move: its comments close up in place and
+  // the lines after it shift down once.
+  const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(span->header);
+  const auto last = lines_.begin() + static_cast<std::ptrdiff_t>(span->end);
+  const auto kept = std::remove_if(first, last, [](const Line& line) {
+    return line.kind == LineKind::Section || line.kind == LineKind::Key || line.kind == LineKind::Other;
+  });
+  lines_.erase(kept, last);
   reindex();
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ini/IniText.h"
@@ -76,14 +77,22 @@ class IniDocument {
   };
 
   static Line makeLine(std::string text, std::string eol);
+  // Rebuilds spans_ and sectionIndex_ from the lines.
   void reindex();
+  // Keeps spans_ in step with one key line inserted into (shift +1) or
+  // removed from (shift -1) the span `owner`: no header comes or goes, so
+  // sectionIndex_ stays as it is.
+  void shiftSpans(std::size_t owner, std::ptrdiff_t shift);
   const Span* findSection(std::string_view callerName) const;
   std::optional<std::size_t> findKey(const Span& span, std::string_view callerKey) const;
   void insertLineAfter(std::size_t index, std::string text);
   void appendLine(std::string text);
 
   std::vector<Line> lines_;
-  std::vector<Span> spans_;             // every section copy, in file order
+  std::vector<Span> spans_;  // every section copy, in file order
+  // Folded section name to the index in spans_ of its first copy, so that
+  // a lookup in a file of thousands of sections does not walk them all.
+  std::unordered_map<std::string, std::size_t> sectionIndex_;
   std::string newLineEnding_ = "\r\n";  // the file's first line ending
   bool utf16_ = false;
   std::string oddTrailingByte_;  // a UTF-16 file's incomplete last code unit

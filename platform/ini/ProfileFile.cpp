@@ -21,20 +21,25 @@ void ProfileFile::flush() {
   syncFile(path_);
 }
 
+void ProfileFile::setDocument(std::string bytes) {
+  document_ = IniDocument::parse(bytes);
+  bytes_ = std::move(bytes);
+}
+
 bool ProfileFile::refresh() {
   struct stat st {};
   if (::stat(path_.c_str(), &st) != 0) {
     const int err = errno;
     if (err == ENOENT || err == ENOTDIR) {
       if (cacheState_ != CacheState::Missing) {
-        document_ = IniDocument();
+        setDocument({});
         pin_ = InodePin();
         cacheState_ = CacheState::Missing;
       }
       return true;
     }
     cacheState_ = CacheState::Unknown;
-    document_ = IniDocument();
+    setDocument({});
     readError_ = describeError("Cannot examine", path_, err);
     return false;
   }
@@ -44,18 +49,18 @@ bool ProfileFile::refresh() {
   ++readCount_;
   switch (read.outcome) {
     case FileRead::Outcome::Missing:  // removed between the stat and the open
-      document_ = IniDocument();
+      setDocument({});
       cacheState_ = CacheState::Missing;
       return true;
     case FileRead::Outcome::Failed:
-      document_ = IniDocument();
+      setDocument({});
       cacheState_ = CacheState::Unknown;
       readError_ = read.error;
       return false;
     case FileRead::Outcome::Read:
       break;
   }
-  document_ = IniDocument::parse(read.bytes);
+  setDocument(std::move(read.bytes));
   identity_ = read.identity;
   pin_ = std::move(read.pin);
   cacheState_ = read.identityStable ? CacheState::Loaded : CacheState::Unknown;
@@ -153,22 +158,30 @@ bool ProfileFile::edit(const std::function<void(IniDocument&)>& change) {
     lastError_ = readError_;
     return false;
   }
-  IniDocument changed = document_;
-  change(changed);
-  const std::string bytes = changed.serialize();
-  const bool exists = cacheState_ != CacheState::Missing;
-  if (exists ? bytes == document_.serialize() : bytes.empty()) return true;
+  // The change is made on the cached document itself: copying a large
+  // file's lines for every edit would cost more than the edit. Whatever
+  // does not reach the disk is undone from the bytes the file still holds.
+  std::string bytes;
+  try {
+    change(document_);
+    bytes = document_.serialize();
+  } catch (...) {
+    setDocument(std::move(bytes_));
+    throw;
+  }
+  if (bytes == bytes_) return true;
 
   const ReplaceResult replaced = replaceFileAtomically(path_, bytes, durability_);
   if (!replaced.ok) {
     lastError_ = replaced.error;
+    setDocument(std::move(bytes_));
     return false;
   }
   unsynced_ = unsynced_ || durability_ == Durability::Unsynced;
   // What we wrote is what the file now holds: no need to read it back.
   // Nobody who takes the lock can have replaced it since, so the file at
   // the path is ours to pin.
-  document_ = std::move(changed);
+  bytes_ = std::move(bytes);
   identity_ = replaced.identity;
   InodePin pin(::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   struct stat st {};

@@ -83,6 +83,8 @@ class ProfileFile {
   // identity changed. False (with readError_ set) when the file exists but
   // cannot be read; document_ is then empty.
   bool refresh();
+  // document_ parsed from `bytes`, which become bytes_.
+  void setDocument(std::string bytes);
 
   std::string path_;
   Durability durability_;
@@ -93,6 +95,10 @@ class ProfileFile {
   FileIdentity identity_;
   InodePin pin_;  // holds the file of identity_ open while it is Loaded
   IniDocument document_;
+  // What document_ serializes to: the file's bytes as read or last written
+  // (empty when it is Missing or Unknown). An edit compares against them to
+  // see whether anything changed, and goes back to them when its write fails.
+  std::string bytes_;
   std::size_t readCount_ = 0;
 };
 

@@ -17,6 +17,46 @@ IniDocument edited(const std::string& file, const std::function<void(IniDocument
   return doc;
 }
 
+// Edits keep the section index in step with the lines without rebuilding
+// it each time: after every step of a run of edits, each lookup must agree
+// with a fresh parse of the text the edits produced.
+void expectSameLookups(const IniDocument& doc, const std::vector<std::string>& names) {
+  const IniDocument fresh = IniDocument::parse(doc.serialize());
+  ASSERT_EQ(doc.sections(), fresh.sections());
+  for (const std::string& section : names) {
+    EXPECT_EQ(doc.hasSection(section), fresh.hasSection(section)) << section;
+    EXPECT_EQ(doc.keys(section), fresh.keys(section)) << section;
+    EXPECT_EQ(doc.sectionLines(section), fresh.sectionLines(section)) << section;
+    for (const char* key : {"k", "x", "new"}) EXPECT_EQ(doc.value(section, key), fresh.value(section, key)) << key;
+  }
+}
+
+TEST(IniWrite, LookupsAfterEachEditMatchAFreshParse) {
+  const std::vector<std::string> names = {"a", "b", "c", "d", "e"};
+  const std::vector<std::function<void(IniDocument&)>> steps = {
+      [](IniDocument& d) { d.set("a", "new", "1"); },  // a key inserted in the first section
+      [](IniDocument& d) { d.set("B", "k", "2"); },  // a value changed in place
+      [](IniDocument& d) { d.set("c", "new", "3"); },  // a key into the duplicated section
+      [](IniDocument& d) { d.remove("a", "x"); },  // a key removed before other sections
+      [](IniDocument& d) { d.set("d", "k", "4"); },  // a new section at the end
+      [](IniDocument& d) { d.set("d", "new", "5"); },  // ... and a key into it
+      [](IniDocument& d) { d.eraseSection("c"); },  // the first copy goes, the second takes over
+      [](IniDocument& d) { d.set("c", "x", "6"); },  // into the copy that was second
+      [](IniDocument& d) { d.eraseSection("b"); },
+      [](IniDocument& d) { d.set("b", "k", "7"); },  // comes back at the end
+      [](IniDocument& d) { d.set("e", "k", "8"); },
+  };
+  IniDocument doc = IniDocument::parse("; top\n[a]\nx=1\nk=0\n\n[b]\nk=1\n; b ends\n[c]\nk=c1\n[C]\nk=c2\nx=y\n");
+  expectSameLookups(doc, names);
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    SCOPED_TRACE("step " + std::to_string(i));
+    steps[i](doc);
+    expectSameLookups(doc, names);
+  }
+  EXPECT_EQ(doc.value("c", "k"), "c2") << "the second copy answers once the first is gone";
+  EXPECT_EQ(doc.value("c", "x"), "6");
+}
+
 TEST(IniWrite, BuildsSectionsByWritesWithExactBytes) {
   IniDocument doc;
   doc.set("App1", "key1", "string1");
