@@ -8,7 +8,8 @@ PACKAGES="cmake ninja-build g++ clang clang-format libclang-rt-14-dev pkg-config
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libsqlite3-dev libgtest-dev googletest
   xvfb xauth dbus xdg-utils xclip desktop-file-utils
-  libx11-dev libxtst-dev openbox x11-utils tk xdotool"
+  libx11-dev libxtst-dev openbox x11-utils tk xdotool
+  dpkg-dev file"
 
 missing=""
 for p in $PACKAGES; do
