@@ -1,5 +1,7 @@
 #!/bin/sh
 # Checks of what the package installs, one per call:
+#   check-package.sh desktop FILE      the desktop entry passes desktop-file-validate, silently
+#   check-package.sh mime XML ROOT     update-mime-database builds ROOT/mime from the system's types and XML, silently
 #   check-package.sh contents DEB      every file a user needs is in the package, and nothing else
 set -eu
 check="$1"
@@ -8,6 +10,27 @@ shift
 fail() {
   echo "FAIL: $*" >&2
   exit 1
+}
+
+# desktop-file-validate exits 0 after hints and warnings; either is a fault here.
+desktop() {
+  out=$(desktop-file-validate "$1" 2>&1) || fail "desktop-file-validate rejects $1: $out"
+  [ -z "$out" ] || fail "desktop-file-validate complains about $1: $out"
+}
+
+# The database as the package's trigger builds it: the system's types and
+# ours in one cache (readers do not weigh magic across two databases).
+# update-mime-database exits 0 even when it cannot parse a package file:
+# its complaints on standard error are the verdict.
+mime() {
+  root="$2"
+  rm -rf "$root"
+  mkdir -p "$root/mime/packages" "$root/home"
+  cp /usr/share/mime/packages/*.xml "$root/mime/packages/"
+  cp "$1" "$root/mime/packages/"
+  err=$(XDG_DATA_DIRS="$root" update-mime-database "$root/mime" 2>&1 >/dev/null) || fail "update-mime-database failed: $err"
+  [ -z "$err" ] || fail "update-mime-database complains: $err"
+  [ -s "$root/mime/mime.cache" ] || fail "no mime.cache was written"
 }
 
 contents() {
@@ -25,6 +48,11 @@ contents() {
 /usr/bin/ruleedit
 /usr/bin/quillan-progman
 /usr/share/dbus-1/services/org.quillan.Dde.progman.service
+/usr/share/applications/org.quillan.ruleedit.desktop
+/usr/share/applications/org.quillan.scriptrun.desktop
+/usr/share/mime/packages/quillan.xml
+/usr/share/icons/hicolor/scalable/apps/org.quillan.ruleedit.svg
+/usr/share/icons/hicolor/scalable/apps/org.quillan.scriptrun.svg
 PATHS
   [ -z "$missing" ] || fail "not in $deb:$missing"
   # Nothing of the build tree's own: no tests, benchmarks or fuzz targets.
@@ -36,7 +64,7 @@ PATHS
 }
 
 case "$check" in
-  contents) "$check" "$@" ;;
+  desktop | mime | contents) "$check" "$@" ;;
   *) fail "unknown check $check" ;;
 esac
 echo "ok: $check $1"
