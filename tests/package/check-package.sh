@@ -53,6 +53,11 @@ contents() {
 /usr/share/mime/packages/quillan.xml
 /usr/share/icons/hicolor/scalable/apps/org.quillan.ruleedit.svg
 /usr/share/icons/hicolor/scalable/apps/org.quillan.scriptrun.svg
+/usr/share/man/man1/scriptrun.1.gz
+/usr/share/man/man1/quillanc.1.gz
+/usr/share/man/man1/quillanreg.1.gz
+/usr/share/man/man1/ruleedit.1.gz
+/usr/share/man/man1/quillan-progman.1.gz
 PATHS
   [ -z "$missing" ] || fail "not in $deb:$missing"
   # Nothing of the build tree's own: no tests, benchmarks or fuzz targets.
