@@ -13,6 +13,13 @@ if(NOT quillan_dpkg_result EQUAL 0)
 endif()
 set(QUILLAN_DEB_FILE ${CMAKE_BINARY_DIR}/quillan_${PROJECT_VERSION}-${QUILLAN_PACKAGE_REVISION}_${quillan_deb_arch}.deb)
 
+# A build directory configured before /usr became the default keeps
+# /usr/local, which a Debian package must not touch.
+if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+  message(WARNING "The Debian package would install below ${CMAKE_INSTALL_PREFIX}; "
+                  "configure with -DCMAKE_INSTALL_PREFIX=/usr to make one for Debian.")
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillan)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -3,6 +3,8 @@
 #   check-package.sh desktop FILE      the desktop entry passes desktop-file-validate, silently
 #   check-package.sh mime XML ROOT     update-mime-database builds ROOT/mime from the system's types and XML, silently
 #   check-package.sh contents DEB      every file a user needs is in the package, and nothing else
+#   check-package.sh lintian DEB       lintian finds no error (its warnings are shown)
+#   check-package.sh unpacked DEB      the programs as unpacked from DEB compile and run a script
 set -eu
 check="$1"
 shift
@@ -58,6 +60,8 @@ contents() {
 /usr/share/man/man1/quillanreg.1.gz
 /usr/share/man/man1/ruleedit.1.gz
 /usr/share/man/man1/quillan-progman.1.gz
+/usr/share/doc/quillan/copyright
+/usr/share/doc/quillan/changelog.Debian.gz
 PATHS
   [ -z "$missing" ] || fail "not in $deb:$missing"
   # Nothing of the build tree's own: no tests, benchmarks or fuzz targets.
@@ -68,8 +72,40 @@ PATHS
     grep -qx 'Exec=/usr/bin/quillan-progman' || fail "the D-Bus service does not start /usr/bin/quillan-progman"
 }
 
+lintian_check() {
+  command -v lintian >/dev/null || fail "lintian is not installed (sh scripts/setup-debian.sh installs it)"
+  report=$(lintian --tag-display-limit 0 "$1" 2>&1) || true
+  [ -z "$report" ] || printf '%s\n' "$report"
+  errors=$(printf '%s\n' "$report" | grep '^E: ' || true)
+  [ -z "$errors" ] || fail "lintian reports errors"
+}
+
+# The unpacked root stands in for /: nothing of the build tree may be needed.
+unpacked() {
+  root=$(mktemp -d)
+  trap 'rm -rf "$root"' EXIT
+  dpkg-deb -x "$1" "$root"
+  bin="$root/usr/bin"
+  for program in scriptrun quillanc quillanreg ruleedit quillan-progman; do
+    if readelf -d "$bin/$program" | grep -qE 'RPATH|RUNPATH'; then fail "$program keeps a library path of the build"; fi
+    if readelf -S "$bin/$program" | grep -q '\.debug_info'; then fail "$program is not stripped"; fi
+  done
+  modules=$(find "$root/usr/lib" -maxdepth 2 -type d -name quillan 2>/dev/null | head -n 1)
+  work="$root/work"
+  mkdir -p "$work/config"
+  printf '%s\n' 'TITLE Packaged' '%A = @upper(hello)' 'INFO %A %1' >"$work/hello.qs"
+  "$bin/quillanc" "$work/hello.qs" || fail "the unpacked quillanc cannot compile"
+  # Started as a user starts it: the file's launcher finds the runtime.
+  transcript=$(cd "$work" && env QT_QPA_PLATFORM=offscreen QUILLAN_UNATTENDED= XDG_CONFIG_HOME="$work/config" \
+    QUILLAN_REGISTRY="$work/registry.db" QUILLAN_SCRIPTRUN="$bin/scriptrun" ${modules:+QUILLAN_MODULE_DIR="$modules"} \
+    ./hello.exe world) || fail "the unpacked scriptrun failed with status $?"
+  expected=$(printf 'box\tinformation\tOK\tPackaged\tHELLO world\tOK')
+  [ "$transcript" = "$expected" ] || fail "transcript: '$transcript', expected '$expected'"
+}
+
 case "$check" in
-  desktop | mime | contents) "$check" "$@" ;;
+  lintian) lintian_check "$@" ;;
+  desktop | mime | contents | unpacked) "$check" "$@" ;;
   *) fail "unknown check $check" ;;
 esac
 echo "ok: $check $1"
