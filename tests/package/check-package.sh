@@ -2,7 +2,7 @@
 # Checks of what the package installs, one per call:
 #   check-package.sh desktop FILE      the desktop entry passes desktop-file-validate, silently
 #   check-package.sh mime XML ROOT     update-mime-database builds ROOT/mime from the system's types and XML, silently
-#   check-package.sh contents DEB      every file a user needs is in the package, and nothing else
+#   check-package.sh contents DEB [PATH...]  every file a user needs (and each PATH) is in the package, and nothing else
 #   check-package.sh lintian DEB       lintian finds no error (its warnings are shown)
 #   check-package.sh unpacked DEB      the programs as unpacked from DEB compile and run a script
 set -eu
@@ -37,6 +37,7 @@ mime() {
 
 contents() {
   deb="$1"
+  shift
   listing=$(dpkg-deb --contents "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
   missing=""
   # One path a line; each must be a file in the package.
@@ -63,6 +64,9 @@ contents() {
 /usr/share/doc/quillan/copyright
 /usr/share/doc/quillan/changelog.Debian.gz
 PATHS
+  for path in "$@"; do
+    printf '%s\n' "$listing" | grep -qxF "$path" || missing="$missing $path"
+  done
   [ -z "$missing" ] || fail "not in $deb:$missing"
   # Nothing of the build tree's own: no tests, benchmarks or fuzz targets.
   stray=$(printf '%s\n' "$listing" | grep -E '_tests$|/bench|fuzz|screenshots' || true)
@@ -90,17 +94,19 @@ unpacked() {
     if readelf -d "$bin/$program" | grep -qE 'RPATH|RUNPATH'; then fail "$program keeps a library path of the build"; fi
     if readelf -S "$bin/$program" | grep -q '\.debug_info'; then fail "$program is not stripped"; fi
   done
-  modules=$(find "$root/usr/lib" -maxdepth 2 -type d -name quillan 2>/dev/null | head -n 1)
   work="$root/work"
   mkdir -p "$work/config"
-  printf '%s\n' 'TITLE Packaged' '%A = @upper(hello)' 'INFO %A %1' >"$work/hello.qs"
+  # MCI opens the sound module, which scriptrun looks for beside itself in
+  # the unpacked root; a module it cannot load is told on standard error.
+  printf '%s\n' 'TITLE Packaged' '%M = @mci(close all)' '%A = @upper(hello)' 'INFO %A %1' >"$work/hello.qs"
   "$bin/quillanc" "$work/hello.qs" || fail "the unpacked quillanc cannot compile"
   # Started as a user starts it: the file's launcher finds the runtime.
-  transcript=$(cd "$work" && env QT_QPA_PLATFORM=offscreen QUILLAN_UNATTENDED= XDG_CONFIG_HOME="$work/config" \
-    QUILLAN_REGISTRY="$work/registry.db" QUILLAN_SCRIPTRUN="$bin/scriptrun" ${modules:+QUILLAN_MODULE_DIR="$modules"} \
-    ./hello.exe world) || fail "the unpacked scriptrun failed with status $?"
+  transcript=$(cd "$work" && env -u QUILLAN_MODULE_DIR QT_QPA_PLATFORM=offscreen QUILLAN_UNATTENDED= \
+    XDG_CONFIG_HOME="$work/config" QUILLAN_REGISTRY="$work/registry.db" QUILLAN_SCRIPTRUN="$bin/scriptrun" \
+    ./hello.exe world 2>"$work/stderr") || fail "the unpacked scriptrun failed with status $?: $(cat "$work/stderr")"
   expected=$(printf 'box\tinformation\tOK\tPackaged\tHELLO world\tOK')
   [ "$transcript" = "$expected" ] || fail "transcript: '$transcript', expected '$expected'"
+  [ ! -s "$work/stderr" ] || fail "the unpacked scriptrun wrote to standard error: $(cat "$work/stderr")"
 }
 
 case "$check" in
