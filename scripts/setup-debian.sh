@@ -9,7 +9,7 @@ PACKAGES="cmake ninja-build g++ clang clang-format libclang-rt-14-dev pkg-config
   libsqlite3-dev libgtest-dev googletest
   xvfb xauth dbus xdg-utils xclip desktop-file-utils
   libx11-dev libxtst-dev openbox x11-utils tk xdotool
-  vim"
+  vim dpkg-dev file scdoc lintian shared-mime-info"
 
 missing=""
 for p in $PACKAGES; do
