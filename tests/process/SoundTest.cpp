@@ -71,6 +71,9 @@ TEST_F(Sounds, WithoutWaitReturnsAtOnce) {
 int main(int argc, char** argv) {
   // Test discovery runs this without the tests' environment.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // CTest hands a discovered test only the first entry of an ENVIRONMENT
+  // list, so the module directory comes from the build as well.
+  if (std::getenv("QUILLAN_MODULE_DIR") == nullptr) setenv("QUILLAN_MODULE_DIR", QUILLAN_TEST_MODULE_DIR, 1);
   ::testing::InitGoogleTest(&argc, argv);
   quillan::dialog::installQuietMessages();  // test discovery runs without XDG_RUNTIME_DIR
   QApplication app(argc, argv);
