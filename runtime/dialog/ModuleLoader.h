@@ -1,6 +1,6 @@
 // scriptrun's loadable modules: shared libraries that carry what only some
 // scripts use (sound, D-Bus) with the heavy libraries behind it, opened the
-// first time a script needs them, so a plain dialog script starts with Qt
+// first time a script needs them, so a script that only shows a dialog starts with Qt
 // Widgets alone. Each module exports one C function, its entry, that takes
 // kModuleInterface and returns the module's object (null when it was built
 // for another interface).
