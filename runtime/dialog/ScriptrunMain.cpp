@@ -1,5 +1,5 @@
-// scriptrun: runs a compiled Quillan script file.
-#include <QApplication>
+// scriptrun: runs a compiled Quillan script file. It links no Qt: the
+// desktop is a module opened when a script first needs it (LazyDesktop.h).
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -23,17 +23,8 @@
 #include "runtime/core/CommandLine.h"
 #include "runtime/core/Interpreter.h"
 #include "runtime/core/RunScript.h"
-#include "runtime/dialog/LoadedDbus.h"
-#include "runtime/dialog/LoadedSound.h"
-#include "runtime/dialog/QtClipboard.h"
-#include "runtime/dialog/QtDialogHost.h"
-#include "runtime/dialog/QtMessages.h"
-#include "runtime/dialog/QtUserInterface.h"
-#include "runtime/dialog/ScriptApplication.h"
+#include "runtime/dialog/LazyDesktop.h"
 #include "runtime/dialog/TraceFile.h"
-#include "runtime/dialog/TrayShells.h"
-#include "runtime/dialog/UnattendedDialogHost.h"
-#include "runtime/dialog/UnattendedUserInterface.h"
 #include "runtime/functions/FunctionLibrary.h"
 #ifdef QUILLAN_HAVE_X11
 #include "platform/x11/X11WindowAutomation.h"
@@ -67,9 +58,10 @@ constexpr const char* kHelp =
     "\n"
     "Exit status: 0 after a normal end; the run-time error code (1-23) when an\n"
     "error ended the script; 64 when these options are wrong; 66 when the file\n"
-    "cannot be run; 69 when the script needs a command this build lacks; 70\n"
-    "after an unexpected error; 75 when an unattended run waited for an event\n"
-    "with no user action left.\n";
+    "cannot be run; 69 when the script needs a command this build lacks, or\n"
+    "needs the desktop and its module cannot be loaded; 70 after an unexpected\n"
+    "error; 75 when an unattended run waited for an event with no user action\n"
+    "left.\n";
 
 std::optional<std::string> environment(const char* name) {
   const char* value = std::getenv(name);
@@ -149,27 +141,14 @@ int main(int argc, char** argv) {
     chooseHeadlessPlatform();
   }
 
-  dialog::installQuietMessages();
-  int qtArgc = 1;
-  dialog::ScriptApplication app(qtArgc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);
-
-  // The one place where the two modes part: with nobody at the screen the
-  // boxes, the session's end and the dialog's idle rounds go to the
-  // transcript and the answer file, and tray icons are kept by a shell of
-  // our own (nobody sees them; the user actions play their clicks).
-  std::unique_ptr<dialog::QtUserInterface> ui;
+  // The desktop's stand-ins; the module behind them is opened by the first
+  // line that needs a window, a box, the clipboard or a sound.
+  dialog::LazyDesktop desktop;
   std::unique_ptr<os::SessionManager> sessionManager;
-  std::unique_ptr<dialog::TrayShell> tray;
   if (session) {
-    ui = std::make_unique<dialog::UnattendedUserInterface>(*session);
     sessionManager = std::make_unique<unattended::UnattendedSessionManager>(*session);
-    tray = std::make_unique<dialog::HeadlessTrayShell>();
-  } else {
-    ui = std::make_unique<dialog::QtUserInterface>();
-    sessionManager = std::make_unique<dialog::LoadedSessionManager>();
-    tray = std::make_unique<dialog::QtTrayShell>();
   }
+  os::UserInterface* ui = &desktop.ui();
   // The title until the script names one. Not the application's display
   // name, which Qt would append to the title of every window.
   ui->setApplicationTitle("Quillan");
@@ -182,12 +161,9 @@ int main(int argc, char** argv) {
   // In unattended mode standard output is the transcript; what started
   // programs print goes to standard error.
   process::PosixProcesses processes(process::ProcessOptions{"xdg-open", line.unattended});
-  process::PosixSystemInfo system(&dialog::primaryScreenFigures);
+  process::PosixSystemInfo system([&desktop] { return desktop.screen(); });
   // INI files named without a directory live where WINDIR() points.
   ini::ProfileIniFiles iniFiles(fs.userConfigDir());
-  dialog::QtClipboard clipboard;
-  // Sounds come from a module of their own, loaded when a script first plays one.
-  dialog::LoadedMediaControl media;
   // Other windows: the X display, opened when a script first asks for one.
   const auto reportWindows = [](const std::string& why) { std::fprintf(stderr, "scriptrun: %s\n", why.c_str()); };
 #ifdef QUILLAN_HAVE_X11
@@ -197,33 +173,46 @@ int main(int argc, char** argv) {
 #endif
   std::unique_ptr<os::UserInterface> tracedUi;
   if (trace) tracedUi = std::make_unique<dialog::TraceFlushingUserInterface>(*ui, *trace);
-  core::Runtime rt(os::Platform{tracedUi ? tracedUi.get() : ui.get(), &fs, &registry, &regional, &clock, &processes,
-                                &system, sessionManager.get(), &iniFiles, &clipboard, &media, &windows});
+  core::Runtime rt(os::Platform{tracedUi ? tracedUi.get() : ui, &fs, &registry, &regional, &clock, &processes, &system,
+                                sessionManager ? sessionManager.get() : &desktop.sessionManager(), &iniFiles,
+                                &desktop.clipboard(), &desktop.media(), &windows});
   rt.os.files = &files;
   rt.commands = &commands::standardCommands();
   rt.trace = trace.get();
-  std::unique_ptr<dialog::QtDialogHost> dialogs =
-      session ? std::make_unique<dialog::UnattendedDialogHost>(rt, *session, *tray)
-              : std::make_unique<dialog::QtDialogHost>(rt, *tray);
-  rt.dialog = dialogs.get();
+  rt.dialog = &desktop.dialogs();
   functions::installFunctions(rt, functions::standardFunctions());
-  app.onException = [&rt](const char* what) {
+  dialog::DesktopRequest request;
+  request.rt = &rt;
+  request.session = session.get();
+  request.onException = [&rt](const char* what) {
     std::fprintf(stderr, "scriptrun: unexpected error: %s\n", what);
     core::reportUnexpected(rt);
   };
-  app.onOutOfMemory = [&rt] { reportRunningOutOfMemory(rt); };
+  request.onOutOfMemory = [&rt] { reportRunningOutOfMemory(rt); };
+  desktop.setRequest(std::move(request));
 
   bool ran = false;
   try {
-    ran = core::runScript(rt, line.scriptArg, line.parameters);
-  } catch (const std::bad_alloc&) {
-    reportRunningOutOfMemory(rt);
-  } catch (const std::exception& failure) {
-    std::fprintf(stderr, "scriptrun: unexpected error: %s\n", failure.what());
-    core::reportUnexpected(rt);
+    try {
+      ran = core::runScript(rt, line.scriptArg, line.parameters);
+    } catch (const std::bad_alloc&) {
+      reportRunningOutOfMemory(rt);
+    } catch (const dialog::DesktopUnavailable&) {
+      throw;
+    } catch (const std::exception& failure) {
+      std::fprintf(stderr, "scriptrun: unexpected error: %s\n", failure.what());
+      core::reportUnexpected(rt);
+    }
+  } catch (const dialog::DesktopUnavailable& failure) {
+    // Also when the box of an error needed it: the run is over either way.
+    std::fprintf(stderr, "scriptrun: %s\n", failure.what());
+    desktop.close();
+    return core::kExitNotAvailable;
   }
   // The script has run and been terminated; let the window system finish
-  // whatever the last lines queued (closing the dialog) before leaving.
-  QApplication::processEvents();
+  // whatever the last lines queued (closing the dialog) before leaving, and
+  // take the desktop down while the runtime it points to is still there.
+  desktop.finish();
+  desktop.close();
   return exitStatusOf(rt, ran);
 }
