@@ -11,13 +11,21 @@ void installFunctions(Runtime& rt, const FunctionSet& set) {
   rt.callFunction = &callFunction;
 }
 
-void callFunction(Runtime& rt, std::string& out) {
-  const int at = rt.pos;
-  // The "(" is searched from the second character of the name on and must
-  // come before the last character of the line.
-  // (1-based positions: the search runs from at + 2 up to, not including,
-  // the last character.)
-  int open = rt.length();
+namespace {
+
+// The call site's slot in the runtime's cache.
+Runtime::CallSite& callSiteOf(Runtime& rt, int at) {
+  const auto hash = static_cast<std::uint32_t>(rt.workLine) * 2654435761u + static_cast<std::uint32_t>(at);
+  return rt.callSites[(hash * 2654435761u) >> 24];
+}
+
+// Reads the call's "(" and name from the line. The "(" is searched from
+// the second character of the name on and must come before the last
+// character of the line (1-based positions: the search runs from at + 2
+// up to, not including, the last character). False, with the error set and
+// the "@" appended to out, for a call without "(" or of no function.
+bool readCall(Runtime& rt, std::string& out, int at, int& open, Function& function) {
+  open = rt.length();
   if (at + 2 < rt.length()) {
     const char* from = rt.work.data() + at + 1;
     const void* found = std::memchr(from, '(', static_cast<std::size_t>(rt.length() - at - 2));
@@ -26,14 +34,35 @@ void callFunction(Runtime& rt, std::string& out) {
   if (open >= rt.length()) {
     rt.fail(core::kNoParenthesis);
     out += '@';
-    return;
+    return false;
   }
   const std::string_view name(rt.work.data() + at, static_cast<std::size_t>(open - at - 1));
-  const Function function = rt.functionNames.find(name);
+  function = rt.functionNames.find(name);
   if (function == Function::Count_) {
     rt.fail(core::kUnknownFunction);
     out += '@';
-    return;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void callFunction(Runtime& rt, std::string& out) {
+  const int at = rt.pos;
+  int open = 0;
+  Function function{};
+  // Where the "(" is and which function the name selects depend only on
+  // the bytes from the "@" on, which for a stored line never change while
+  // the script runs: found once per call site. A text given directly
+  // (workLine -1) is read every time.
+  Runtime::CallSite* site = rt.workLine >= 0 ? &callSiteOf(rt, at) : nullptr;
+  if (site != nullptr && site->line == rt.workLine && site->at == at) {
+    open = site->open;
+    function = static_cast<Function>(site->function);
+  } else {
+    if (!readCall(rt, out, at, open, function)) return;
+    if (site != nullptr) *site = {rt.workLine, at, open, static_cast<std::uint8_t>(function)};
   }
   core::ScratchText result(rt.texts);
   rt.pos = open;
