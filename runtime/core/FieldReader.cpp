@@ -145,7 +145,7 @@ bool isArgumentEnd(char c) { return c == ',' || c == ')'; }
 // its terminator or the end of the line (exactly what the scan would
 // copy), a reference alone (the scan would copy the variable's value), or
 // anything else, which the scan builds.
-Runtime::ArgumentSite argumentShape(const Runtime& rt) {
+[[gnu::noinline]] Runtime::ArgumentSite argumentShape(const Runtime& rt) {
   const char* const text = rt.work.data();
   const int n = rt.length();
   Runtime::ArgumentSite site;
@@ -181,18 +181,13 @@ Runtime::ArgumentSite& argumentSiteOf(Runtime& rt, int at) {
 // and moves past it. Otherwise returns false with the position on the
 // argument's first character, for the scan. On a stored line, the shape of
 // the argument at a position is worked out once.
-bool viewedArgument(Runtime& rt, std::string_view& view) {
-  Runtime::ArgumentSite shape;
-  const Runtime::ArgumentSite* site = &shape;
-  if (rt.workLine >= 0) {
-    Runtime::ArgumentSite& cached = argumentSiteOf(rt, rt.pos);
-    if (cached.line != rt.workLine || cached.at != rt.pos) {
-      cached = argumentShape(rt);
-      cached.line = rt.workLine;
-    }
-    site = &cached;
-  } else {
-    shape = argumentShape(rt);
+inline bool viewedArgument(Runtime& rt, std::string_view& view) {
+  Runtime::ArgumentSite* site = &argumentSiteOf(rt, rt.pos);
+  if (rt.workLine < 0 || site->line != rt.workLine || site->at != rt.pos) {
+    // Worked out into the slot; for a text given directly it is marked as
+    // no line's, so it never answers.
+    *site = argumentShape(rt);
+    site->line = rt.workLine;
   }
   const int from = site->from;
   switch (site->kind) {
@@ -215,7 +210,7 @@ bool viewedArgument(Runtime& rt, std::string_view& view) {
   return false;
 }
 
-std::string_view scannedArgument(Runtime& rt, std::string& buffer) {
+[[gnu::noinline]] std::string_view scannedArgument(Runtime& rt, std::string& buffer) {
   const bool quoted = scan(rt, buffer, isArgumentEnd);
   if (quoted) dropQuotes(buffer);
   return buffer;

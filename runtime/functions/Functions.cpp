@@ -46,6 +46,23 @@ bool readCall(Runtime& rt, std::string& out, int at, int& open, Function& functi
   return true;
 }
 
+// Runs the function's handler from its "(" with result as its (empty)
+// result text. The call is taken from the "@" through the terminator of
+// the last argument read; the result stands in its place.
+void runHandler(Runtime& rt, Function function, int open, std::string& result) {
+  rt.pos = open;
+  const FunctionHandler handler = rt.functions != nullptr ? (*rt.functions)[function] : nullptr;
+  if (handler == nullptr) {
+    rt.notAvailable("The function " + std::string(core::kFunctionNames[static_cast<std::size_t>(function)]));
+  } else if (rt.functionDepth >= kMaxCallDepth) {
+    rt.fail(core::kBadValue);
+  } else {
+    ++rt.functionDepth;
+    handler(rt, result);
+    --rt.functionDepth;
+  }
+}
+
 }  // namespace
 
 void callFunction(Runtime& rt, std::string& out) {
@@ -64,21 +81,16 @@ void callFunction(Runtime& rt, std::string& out) {
     if (!readCall(rt, out, at, open, function)) return;
     if (site != nullptr) *site = {rt.workLine, at, open, static_cast<std::uint8_t>(function)};
   }
-  core::ScratchText result(rt.texts);
-  rt.pos = open;
-  const FunctionHandler handler = rt.functions != nullptr ? (*rt.functions)[function] : nullptr;
-  if (handler == nullptr) {
-    rt.notAvailable("The function " + std::string(core::kFunctionNames[static_cast<std::size_t>(function)]));
-  } else if (rt.functionDepth >= kMaxCallDepth) {
-    rt.fail(core::kBadValue);
+  // A call that starts the text being built (a field or argument that is
+  // the call alone, the usual case) writes its result there directly: the
+  // handler is given an empty text either way.
+  if (out.empty()) {
+    runHandler(rt, function, open, out);
   } else {
-    ++rt.functionDepth;
-    handler(rt, *result);
-    --rt.functionDepth;
+    core::ScratchText result(rt.texts);
+    runHandler(rt, function, open, *result);
+    out += *result;
   }
-  // The call is taken from the "@" through the terminator of the last
-  // argument read; the result stands in its place.
-  out += *result;
   if (rt.pos > rt.length()) rt.pos = rt.length();
 }
 
