@@ -166,8 +166,14 @@ bool isArgumentEnd(char c) { return c == ',' || c == ')'; }
     return site;
   }
   const bool referenceAlone = end == p && text[p - 1] == '%' && (p + 2 > n || isArgumentEnd(text[p + 1]));
-  site.kind = referenceAlone && variableFor(rt, text[p]) != nullptr ? Runtime::ArgumentSite::Reference
-                                                                    : Runtime::ArgumentSite::Built;
+  const std::string* variable = referenceAlone ? variableFor(rt, text[p]) : nullptr;
+  if (variable == nullptr) {
+    site.kind = Runtime::ArgumentSite::Built;
+  } else {
+    // For a reference, to holds the variable's slot, -1 for %0.
+    site.kind = Runtime::ArgumentSite::Reference;
+    site.to = variable == &rt.scriptPath ? -1 : static_cast<std::int32_t>(variable - rt.vars.data());
+  }
   return site;
 }
 
@@ -200,7 +206,7 @@ inline bool viewedArgument(Runtime& rt, std::string_view& view) {
       rt.pos = site->to;
       return true;
     case Runtime::ArgumentSite::Reference:
-      view = *variableFor(rt, rt.work[static_cast<std::size_t>(from)]);
+      view = site->to < 0 ? rt.scriptPath : rt.vars[static_cast<std::size_t>(site->to)];
       rt.pos = from + 2;
       return true;
     case Runtime::ArgumentSite::Built:

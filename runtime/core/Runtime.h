@@ -164,7 +164,7 @@ struct Runtime {
     std::int32_t line = -1;
     std::int32_t at = 0;    // the read position the argument is read from
     std::int32_t from = 0;  // its first character
-    std::int32_t to = 0;    // for plain text: the terminator's position
+    std::int32_t to = 0;    // plain text: its terminator; a reference: the slot (-1: %0)
     Kind kind = Empty;
   };
   std::array<ArgumentSite, 256> argumentSites{};

@@ -49,7 +49,7 @@ bool readCall(Runtime& rt, std::string& out, int at, int& open, Function& functi
 // Runs the function's handler from its "(" with result as its (empty)
 // result text. The call is taken from the "@" through the terminator of
 // the last argument read; the result stands in its place.
-void runHandler(Runtime& rt, Function function, int open, std::string& result) {
+inline void runHandler(Runtime& rt, Function function, int open, std::string& result) {
   rt.pos = open;
   const FunctionHandler handler = rt.functions != nullptr ? (*rt.functions)[function] : nullptr;
   if (handler == nullptr) {
