@@ -115,9 +115,9 @@ TEST(StoredLine, TheDesktopHasItsTurnSoonAfterEveryLineThatMayTakeTime) {
   std::vector<std::string> mixed(20, "%A = 1");
   mixed[5] = "TITLE x";
   const Case cases[] = {
-      {{"TITLE a", "TITLE b", "TITLE c"}, 3},                                       // before each
-      {std::vector<std::string>(40, "%A = 1"), 3},                                  // before 1, 17, 33
-      {mixed, 2},                                                                   // before 1 and 7
+      {{"TITLE a", "TITLE b", "TITLE c"}, 3},                                         // before each
+      {std::vector<std::string>(40, "%A = 1"), 3},                                    // before 1, 17, 33
+      {mixed, 2},                                                                     // before 1 and 7
       {{"%A = 0", "REPEAT", "%A = @succ(%A)", "UNTIL @equal(%A,20)", "TITLE x"}, 3},  // 42 quick lines first
   };
   for (const Case& c : cases) {
