@@ -71,6 +71,7 @@ Counts run(const std::vector<std::string>& script) {
   core::Runtime rt(os::Platform{&ui});
   rt.commands = &commands::standardCommands();
   functions::installFunctions(rt, functions::standardFunctions());
+  rt.quickLinesPerMessageRound = 1;  // a round before every line: the count of lines
   rt.store = script;
   const std::uint64_t before = allocations.load();
   core::runLines(rt);

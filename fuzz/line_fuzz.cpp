@@ -40,13 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fake::FakeFileSystem fs;
   core::Runtime rt(os::Platform{&ui, &fs, nullptr});
   ui.rt = &rt;
+  rt.quickLinesPerMessageRound = 1;  // the limits are checked before every line
   rt.commands = &commands::standardCommands();
   functions::installFunctions(rt, functions::standardFunctions());
   core::prepare(rt, "/fuzz/script.exe", {"one", "two words", "\"q\""});
   rt.vars[9] = "x,y";  // %A with a comma
 
   // The whole input as one working line, read field by field.
-  rt.work = text;
+  rt.readText(text);
   rt.pos = 1;
   for (int i = 0; i < 16 && rt.pos <= rt.length(); ++i) core::nextField(rt);
 

@@ -43,7 +43,8 @@ class UserInterface {
   // Processes every waiting window message now.
   virtual void processMessages() = 0;
 
-  // Called at the top of every script line. Processing messages costs far
+  // Called between script lines: before every line that follows one which
+  // may have taken time, and every few quick lines. Processing messages costs far
   // more than a line, so an implementation may process them only when
   // something can be waiting (time has passed, an event hook fired); it must
   // never let a person notice the delay.

@@ -24,7 +24,7 @@ int geometryField(Runtime& rt) {
 bool continueOnNextLine(Runtime& rt) {
   if (rt.line + 1 >= static_cast<std::int32_t>(rt.store.size())) return false;
   ++rt.line;
-  rt.work.assign(rt.store[static_cast<std::size_t>(rt.line)]);
+  rt.readStoredLine(rt.line);
   rt.pos = 1;
   return true;
 }

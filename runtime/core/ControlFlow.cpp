@@ -67,7 +67,7 @@ bool jumpToLabel(Runtime& rt) {
     return false;
   }
   rt.line = target;
-  rt.work.assign(rt.store[at(target)]);
+  rt.readStoredLine(target);
   return true;
 }
 

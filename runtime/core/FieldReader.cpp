@@ -135,34 +135,106 @@ void readArgument(Runtime& rt, std::string& argument) {
   if (quoted) dropQuotes(argument);
 }
 
-std::string_view argumentView(Runtime& rt, std::string& buffer) {
-  buffer.clear();
-  if (rt.at(rt.pos) != ')') ++rt.pos;
+namespace {
+
+bool isArgumentEnd(char c) { return c == ',' || c == ')'; }
+
+// What the bytes of the working line from the read position make of the
+// next argument: the position is stepped past the call's "(" or the last
+// terminator and past blanks; the argument is then empty, plain text up to
+// its terminator or the end of the line (exactly what the scan would
+// copy), a reference alone (the scan would copy the variable's value), or
+// anything else, which the scan builds.
+[[gnu::noinline]] Runtime::ArgumentSite argumentShape(const Runtime& rt) {
+  const char* const text = rt.work.data();
   const int n = rt.length();
-  while (rt.at(rt.pos) == ' ' && rt.pos < n) ++rt.pos;
-  const char k = rt.at(rt.pos);
-  if (rt.pos >= n || k == ',' || k == ')') return {};
-  const char* text = rt.work.data();
-  const auto isTerminator = [](char c) { return c == ',' || c == ')'; };
-  // Plain text up to the terminator or the end of the line: the scan would
-  // copy exactly these characters.
-  int end = rt.pos;
+  Runtime::ArgumentSite site;
+  site.at = rt.pos;
+  int p = rt.pos;
+  if (p < 1 || p > n || text[p - 1] != ')') ++p;
+  while (p >= 1 && p < n && text[p - 1] == ' ') ++p;
+  site.from = p;
+  if (p >= n || p < 1 || isArgumentEnd(text[p - 1])) {
+    site.kind = Runtime::ArgumentSite::Empty;
+    return site;
+  }
+  int end = p;
   while (end <= n && !kStops.stop[static_cast<unsigned char>(text[end - 1])]) ++end;
-  if (end > n || isTerminator(text[end - 1])) {
-    const std::string_view plain(text + rt.pos - 1, static_cast<std::size_t>(end - rt.pos));
-    rt.pos = end;
-    return plain;
+  if (end > n || isArgumentEnd(text[end - 1])) {
+    site.kind = Runtime::ArgumentSite::Plain;
+    site.to = end;
+    return site;
   }
-  // A reference alone: the scan would copy the variable's value.
-  if (end == rt.pos && k == '%' && (rt.pos + 2 > n || isTerminator(text[rt.pos + 1]))) {
-    if (const std::string* value = variableFor(rt, rt.at(rt.pos + 1))) {
-      rt.pos += 2;
-      return *value;
-    }
+  const bool referenceAlone = end == p && text[p - 1] == '%' && (p + 2 > n || isArgumentEnd(text[p + 1]));
+  const std::string* variable = referenceAlone ? variableFor(rt, text[p]) : nullptr;
+  if (variable == nullptr) {
+    site.kind = Runtime::ArgumentSite::Built;
+  } else {
+    // For a reference, to holds the variable's slot, -1 for %0.
+    site.kind = Runtime::ArgumentSite::Reference;
+    site.to = variable == &rt.scriptPath ? -1 : static_cast<std::int32_t>(variable - rt.vars.data());
   }
-  const bool quoted = scan(rt, buffer, isTerminator);
+  return site;
+}
+
+// The site's slot in the runtime's cache.
+Runtime::ArgumentSite& argumentSiteOf(Runtime& rt, int at) {
+  const auto hash = static_cast<std::uint32_t>(rt.workLine) * 2654435761u + static_cast<std::uint32_t>(at);
+  return rt.argumentSites[(hash * 2654435761u) >> 24];
+}
+
+// The cases of argumentView that need no text: sets view to the argument
+// and moves past it. Otherwise returns false with the position on the
+// argument's first character, for the scan. On a stored line, the shape of
+// the argument at a position is worked out once.
+inline bool viewedArgument(Runtime& rt, std::string_view& view) {
+  Runtime::ArgumentSite* site = &argumentSiteOf(rt, rt.pos);
+  if (rt.workLine < 0 || site->line != rt.workLine || site->at != rt.pos) {
+    // Worked out into the slot; for a text given directly it is marked as
+    // no line's, so it never answers.
+    *site = argumentShape(rt);
+    site->line = rt.workLine;
+  }
+  const int from = site->from;
+  switch (site->kind) {
+    case Runtime::ArgumentSite::Empty:
+      view = {};
+      rt.pos = from;
+      return true;
+    case Runtime::ArgumentSite::Plain:
+      view = std::string_view(rt.work.data() + from - 1, static_cast<std::size_t>(site->to - from));
+      rt.pos = site->to;
+      return true;
+    case Runtime::ArgumentSite::Reference:
+      view = site->to < 0 ? rt.scriptPath : rt.vars[static_cast<std::size_t>(site->to)];
+      rt.pos = from + 2;
+      return true;
+    case Runtime::ArgumentSite::Built:
+      break;
+  }
+  rt.pos = from;
+  return false;
+}
+
+[[gnu::noinline]] std::string_view scannedArgument(Runtime& rt, std::string& buffer) {
+  const bool quoted = scan(rt, buffer, isArgumentEnd);
   if (quoted) dropQuotes(buffer);
   return buffer;
+}
+
+}  // namespace
+
+std::string_view argumentView(Runtime& rt, std::string& buffer) {
+  buffer.clear();
+  std::string_view view;
+  if (viewedArgument(rt, view)) return view;
+  return scannedArgument(rt, buffer);
+}
+
+std::string_view argumentView(Runtime& rt, LazyScratchText& buffer) {
+  std::string_view view;
+  if (viewedArgument(rt, view)) return view;
+  return scannedArgument(rt, buffer.get());
 }
 
 std::string nextArgument(Runtime& rt) {

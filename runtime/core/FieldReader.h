@@ -40,6 +40,8 @@ void readArgument(Runtime& rt, std::string& argument);
 // arguments this way: neither the line nor a variable changes while a
 // function runs.
 std::string_view argumentView(Runtime& rt, std::string& buffer);
+// The same with the buffer taken from the pool only when it is needed.
+std::string_view argumentView(Runtime& rt, LazyScratchText& buffer);
 
 // The "%" reference at the read position: appends its value to out (the
 // text of the argument being read) and leaves the position on the

@@ -59,6 +59,18 @@ void runCommand(Runtime& rt, Command command) {
   handler(rt);
 }
 
+// Commands that only move the script along: with assignments and the
+// lines that do nothing, they are the lines after which the window system
+// need not have its turn at once.
+constexpr Command kQuickCommands[] = {Command::If,    Command::Else, Command::End,    Command::Goto,
+                                      Command::Gosub, Command::Exit, Command::Repeat, Command::Until};
+
+bool isQuick(Command command) {
+  for (const Command quick : kQuickCommands)
+    if (quick == command) return true;
+  return false;
+}
+
 // Decodes how the stored line begins: the only reader of a line's first
 // word. Leading blanks are skipped (a line of blanks, or of one character
 // after them, does nothing), the word runs to the next blank and is
@@ -71,6 +83,7 @@ Runtime::LineStart decodeLineStart(const std::string& line) {
   while (at(p) == ' ' && p < n) ++p;
   if (n == 0 || line.front() == ':' || p == n) {
     start.kind = Runtime::LineStart::Ignored;
+    start.quick = true;
     return start;
   }
   int end = p;
@@ -80,49 +93,61 @@ Runtime::LineStart decodeLineStart(const std::string& line) {
   start.afterWord = end;
   if (word.front() == '\r') {
     start.kind = Runtime::LineStart::Ignored;
+    start.quick = true;
   } else if (word.front() == '%') {
     start.kind = Runtime::LineStart::Assignment;
     start.slot = word.size() > 1 ? word[1] : '\0';
+    start.quick = true;
   } else {
     const Command command = findCommand(word);
     start.kind = command == Command::Count ? Runtime::LineStart::NotACommand : Runtime::LineStart::Command;
     start.command = static_cast<std::uint8_t>(command);
+    start.quick = isQuick(command);
   }
   return start;
 }
 
-// Executes the line at rt.line, copied into the working line, through its
-// decoded start.
-void executeStoredLine(Runtime& rt) {
+// Executes the line at rt.line, which becomes the working line, through its
+// decoded start. Returns whether the line was a quick one.
+bool executeStoredLine(Runtime& rt) {
   const auto index = static_cast<std::size_t>(rt.line);
   Runtime::LineStart& start = rt.lineStarts[index];
   if (start.kind == Runtime::LineStart::Unknown) start = decodeLineStart(rt.store[index]);
   switch (start.kind) {
     case Runtime::LineStart::Unknown:
     case Runtime::LineStart::Ignored:
-      return;
-    case Runtime::LineStart::Assignment: {
-      rt.work.assign(rt.store[index]);
+      break;
+    case Runtime::LineStart::Assignment:
+      rt.readStoredLine(rt.line);
       rt.pos = start.afterWord;
       assign(rt, start.slot);
-      return;
-    }
+      break;
     case Runtime::LineStart::NotACommand:
       rt.fail(kUnknownCommand);
-      return;
+      break;
     case Runtime::LineStart::Command:
-      rt.work.assign(rt.store[index]);
+      rt.readStoredLine(rt.line);
       rt.pos = start.afterWord;
       runCommand(rt, static_cast<Command>(start.command));
-      return;
+      break;
   }
+  return start.quick;
 }
 
 // Writes the line to the trace before it runs, and the error it set after.
-void executeTracedLine(Runtime& rt) {
+bool executeTracedLine(Runtime& rt) {
   rt.trace->line(rt.line + 1, rt.store[static_cast<std::size_t>(rt.line)]);
-  executeStoredLine(rt);
+  const bool quick = executeStoredLine(rt);
   if (rt.error != 0) rt.trace->error(rt.error);
+  return quick;
+}
+
+// The line is done: nothing reads the store's text any more, and a store
+// retired while the line ran can go.
+void lineDone(Runtime& rt) {
+  rt.work = {};
+  rt.workLine = -1;
+  if (!rt.retiredStore.empty()) std::vector<std::string>().swap(rt.retiredStore);
 }
 
 }  // namespace
@@ -132,16 +157,25 @@ void runLines(Runtime& rt) {
   rt.stop = false;
   rt.jumps.clear();  // a new store may sit where the last one was
   rt.lineStarts.assign(rt.store.size(), Runtime::LineStart{});
+  rt.callSites.fill(Runtime::CallSite{});
+  rt.argumentSites.fill(Runtime::ArgumentSite{});
+  rt.linesUntilMessages = 0;
   if (rt.store.empty()) return;
   const auto count = static_cast<std::int32_t>(rt.store.size());
   for (;;) {
-    if (rt.os.ui != nullptr) rt.os.ui->processMessagesIfDue();
-    if (rt.stop || rt.terminated) break;  // a message handler ended the script
-    if (rt.trace == nullptr) {
-      executeStoredLine(rt);
-    } else {
-      executeTracedLine(rt);
+    // The window system's turn: before the first line, after any line that
+    // may have taken time, and otherwise every few quick lines, which
+    // together take far less time than a person could notice. The UI
+    // decides itself whether anything can be waiting; asking it costs a
+    // clock read, more than a quick line's own work.
+    if (--rt.linesUntilMessages < 0) {
+      rt.linesUntilMessages = rt.quickLinesPerMessageRound - 1;
+      if (rt.os.ui != nullptr) rt.os.ui->processMessagesIfDue();
+      if (rt.stop || rt.terminated) break;  // a message handler ended the script
     }
+    const bool quick = rt.trace == nullptr ? executeStoredLine(rt) : executeTracedLine(rt);
+    lineDone(rt);
+    if (!quick) rt.linesUntilMessages = 0;
     ++rt.line;
     if (rt.stop) break;
     if (rt.line >= count || rt.line < 0 || rt.error >= 1) {
@@ -203,7 +237,8 @@ void reportOutOfMemory(Runtime& rt) {
   // The script ends here, so its values are of no further use, and the
   // largest of them is what exhausted memory.
   for (auto& slot : rt.vars) std::string().swap(slot);
-  std::string().swap(rt.work);
+  std::string().swap(rt.ownWork);
+  rt.work = {};
   rt.texts.release();
   showErrorBox(rt, outOfMemoryText(rt.line));
   terminate(rt);
@@ -212,6 +247,11 @@ void reportOutOfMemory(Runtime& rt) {
 void terminate(Runtime& rt) {
   if (rt.terminated) return;
   if (rt.dialog->exists()) rt.dialog->close();
+  if (rt.workLine >= 0) {
+    // A line of the store is being read (the run ends from inside it): its
+    // readers finish on the retired store, released when the line is done.
+    rt.retiredStore.swap(rt.store);
+  }
   rt.store.clear();
   rt.store.shrink_to_fit();
   for (auto& list : rt.lists) list.reset();

@@ -104,8 +104,12 @@ struct Runtime {
   // Working line and read position (1-based, as the readers count). The
   // readers never edit the line: what a reference or a call stands for goes
   // into the text of the argument being read, and the position moves on
-  // over the line's own text.
-  std::string work;
+  // over the line's own text. So the working line is a view, not a copy:
+  // of the stored line workLine while a script runs (readStoredLine), or of
+  // ownWork for a text given directly (readText, for tests and tools).
+  std::string_view work;
+  std::int32_t workLine = -1;  // the stored line work shows, or -1
+  std::string ownWork;
   int pos = 0;
   int functionDepth = 0;  // nesting of "@" calls being evaluated
   // The texts arguments, fields and call results are built in, reused from
@@ -128,8 +132,42 @@ struct Runtime {
     std::uint8_t command = 0;    // a Command, for kind Command
     char slot = 0;               // the character after "%", for kind Assignment
     std::int32_t afterWord = 0;  // the read position a handler starts at
+    bool quick = false;          // over in a moment: see runLines
   };
   std::vector<LineStart> lineStarts;
+  // The store of a run that was terminated while one of its lines was being
+  // read: kept until that line is done, since the line's readers and the
+  // views they handed out still point into it.
+  std::vector<std::string> retiredStore;
+  // The window system is given its turn before every line that follows a
+  // line which may have taken time, and otherwise only every this many
+  // quick lines (assignments and control flow, see runLines); 1 gives it
+  // its turn before every line. Lines left until the next turn below.
+  int quickLinesPerMessageRound = 16;
+  int linesUntilMessages = 0;
+  // What the stored bytes of an "@" call decide, found once per call site:
+  // the position of its "(" and the function its name selects. Keyed by
+  // the stored line and the position of the "@"; cleared when a run
+  // starts, since the store may change between runs.
+  struct CallSite {
+    std::int32_t line = -1;
+    std::int32_t at = 0;
+    std::int32_t open = 0;
+    std::uint8_t function = 0;
+  };
+  std::array<CallSite, 256> callSites{};
+  // The same for the arguments that functions read as views: what the
+  // stored bytes from the read position on make of the next argument
+  // (nothing, plain text, one reference alone, or text to be built).
+  struct ArgumentSite {
+    enum Kind : std::uint8_t { Empty, Plain, Reference, Built };
+    std::int32_t line = -1;
+    std::int32_t at = 0;    // the read position the argument is read from
+    std::int32_t from = 0;  // its first character
+    std::int32_t to = 0;    // plain text: its terminator; a reference: the slot (-1: %0)
+    Kind kind = Empty;
+  };
+  std::array<ArgumentSite, 256> argumentSites{};
   LabelIndex jumps;  // label and block targets of the store; cleared when a run starts
 
   RunSettings settings;
@@ -152,6 +190,18 @@ struct Runtime {
   std::array<std::unique_ptr<InternalList>, 4> lists;
   // Unattended, WAIT EVENT found nothing to wait for: the run was given up.
   bool stuck = false;
+
+  // The stored line index becomes the working line.
+  void readStoredLine(std::int32_t index) {
+    work = store[static_cast<std::size_t>(index)];
+    workLine = index;
+  }
+  // A text of its own becomes the working line, at no stored line.
+  void readText(std::string_view text) {
+    ownWork.assign(text);
+    work = ownWork;
+    workLine = -1;
+  }
 
   int length() const { return static_cast<int>(work.size()); }
   // The character at 1-based position p, or NUL past either end.

@@ -53,4 +53,25 @@ class ScratchText {
   std::string& text_;
 };
 
+// The same, taken from the pool only when first asked for: a reader that
+// can answer with a view of the line needs no text at all.
+class LazyScratchText {
+ public:
+  explicit LazyScratchText(TextPool& pool) : pool_(pool) {}
+  ~LazyScratchText() {
+    if (text_ != nullptr) pool_.giveBack();
+  }
+  LazyScratchText(const LazyScratchText&) = delete;
+  LazyScratchText& operator=(const LazyScratchText&) = delete;
+
+  std::string& get() {
+    if (text_ == nullptr) text_ = &pool_.take();
+    return *text_;
+  }
+
+ private:
+  TextPool& pool_;
+  std::string* text_ = nullptr;
+};
+
 }  // namespace quillan::core

@@ -21,12 +21,12 @@ using core::Runtime;
 // arguments without making texts of their own.
 class ArgumentText {
  public:
-  explicit ArgumentText(Runtime& rt) : buffer_(rt.texts), text_(core::argumentView(rt, *buffer_)) {}
+  explicit ArgumentText(Runtime& rt) : buffer_(rt.texts), text_(core::argumentView(rt, buffer_)) {}
   std::string_view operator*() const { return text_; }
   const std::string_view* operator->() const { return &text_; }
 
  private:
-  core::ScratchText buffer_;
+  core::LazyScratchText buffer_;
   std::string_view text_;
 };
 

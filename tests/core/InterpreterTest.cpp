@@ -128,6 +128,7 @@ TEST(OutOfMemory, EndsTheScriptWithItsOwnReportAndReleasesTheValues) {
   ui.rt = &rt;
   rt.commands = &commands::standardCommands();
   core::prepare(rt, "x.exe", {});
+  rt.quickLinesPerMessageRound = 1;  // the third round comes before the third line
   rt.store = {"TITLE Mine", "%A = big", "INFO never"};
   core::startScript(rt);
   ASSERT_EQ(ui.boxes.size(), 1u);

@@ -44,7 +44,7 @@ struct ScriptHarness {
   // Puts text in the working line with the read position where a command's
   // handler would find it: on the first blank after the first word.
   void setLine(const std::string& text) {
-    rt.work = text;
+    rt.readText(text);
     rt.error = 0;
     rt.pos = 1;
     while (rt.pos <= rt.length() && rt.at(rt.pos) != ' ') ++rt.pos;
