@@ -71,35 +71,12 @@ std::int32_t integerRule(std::string_view text, bool& valid) {
 }
 
 void writeInteger(std::string& out, std::int32_t value) {
-  // Written from the last digit back; the magnitude is taken unsigned so
-  // that the most negative value needs no case of its own.
   char buffer[12];
-  char* const end = buffer + sizeof buffer;
-  char* first = end;
-  std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
-  // Two digits a step, from a table of the hundred pairs.
-  static constexpr char kPairs[] =
-      "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
-      "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
-  while (magnitude >= 100) {
-    const std::uint32_t pair = magnitude % 100;
-    magnitude /= 100;
-    first -= 2;
-    first[0] = kPairs[2 * pair];
-    first[1] = kPairs[2 * pair + 1];
-  }
-  if (magnitude >= 10) {
-    first -= 2;
-    first[0] = kPairs[2 * magnitude];
-    first[1] = kPairs[2 * magnitude + 1];
-  } else {
-    *--first = static_cast<char>('0' + magnitude);
-  }
-  if (value < 0) *--first = '-';
+  const auto [stop, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
   // Appending to the emptied text is the cheapest copy a std::string
   // offers; SUCC and friends run once per loop turn.
   out.clear();
-  out.append(first, static_cast<std::size_t>(end - first));
+  out.append(buffer, static_cast<std::size_t>(stop - buffer));
 }
 
 bool parseReal(std::string_view text, double& value) {
